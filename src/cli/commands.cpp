@@ -1,0 +1,25 @@
+#include "cli/cli.h"
+#include "cli/commands.h"
+#include "common/text.h"
+
+namespace vessa::cli {
+
+int ParseInt(std::string_view text, std::string_view what, int min, int max) {
+  std::int64_t v = 0;
+  if (!text::TryToInt(text, v) || v < min || v > max || text.empty() || text.front() == ' ') {
+    throw UsageError(std::string(what) + " must be a whole number from " + std::to_string(min) + " to " +
+                     std::to_string(max) + ", not '" + std::string(text) + "'");
+  }
+  return static_cast<int>(v);
+}
+
+const std::vector<Command>& Commands() {
+  static const std::vector<Command> commands = {
+      {"lunar", "FROM [TO]", "lunar date of every day from FROM to TO (YYYY-MM-DD)", RunLunar},
+      {"solar", "Y M D [--leap]", "solar date of a lunar date", RunSolar},
+      {"terms", "YEAR", "the 24 solar terms of a year, 小寒 first", RunTerms},
+  };
+  return commands;
+}
+
+}  // namespace vessa::cli

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "cli/cli.h"
+
+namespace vessa::cli {
+
+int RunLunar(Context& ctx);
+int RunSolar(Context& ctx);
+int RunTerms(Context& ctx);
+
+}  // namespace vessa::cli

@@ -1,0 +1,103 @@
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "cli/cli.h"
+#include "common/errors.h"
+#include "common/gbk.h"
+
+namespace {
+
+std::filesystem::path ExecutableFolder(const char* argv0) {
+  std::error_code ec;
+  auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (ec) self = std::filesystem::absolute(argv0, ec);
+  return self.parent_path();
+}
+
+void PrintHelp(FILE* to) {
+  std::fprintf(to,
+               "usage: vessa-cli [--gbk] COMMAND [ARGS...]\n"
+               "       vessa-cli --help\n\n"
+               "Prints the program's readings as UTF-8 lines (GBK bytes with --gbk).\n"
+               "Exit status: 0 done, 1 input message, 2 usage error, 3 reading stopped by a\n"
+               "failure, 4 error shown by the window's error box.\n\nCommands:\n");
+  for (const auto& c : vessa::cli::Commands()) {
+    std::fprintf(to, "  %-10.*s %.*s\n      %.*s\n", static_cast<int>(c.name.size()), c.name.data(),
+                 static_cast<int>(c.usage.size()), c.usage.data(), static_cast<int>(c.summary.size()),
+                 c.summary.data());
+  }
+}
+
+void Write(FILE* to, const std::string& text, bool gbk) {
+  if (gbk) {
+    std::string bytes = vessa::gbk::FromUtf8(text);
+    std::fwrite(bytes.data(), 1, bytes.size(), to);
+  } else {
+    std::fwrite(text.data(), 1, text.size(), to);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace vessa::cli;
+  bool gbk = false;
+  int i = 1;
+  for (; i < argc && argv[i][0] == '-'; ++i) {
+    if (std::strcmp(argv[i], "--gbk") == 0) {
+      gbk = true;
+    } else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+      PrintHelp(stdout);
+      return kDone;
+    } else {
+      std::fprintf(stderr, "vessa-cli: unknown option %s\n\n", argv[i]);
+      PrintHelp(stderr);
+      return kUsage;
+    }
+  }
+  if (i == argc) {
+    PrintHelp(stderr);
+    return kUsage;
+  }
+  const Command* command = nullptr;
+  for (const auto& c : Commands()) {
+    if (c.name == argv[i]) command = &c;
+  }
+  if (!command) {
+    std::fprintf(stderr, "vessa-cli: unknown command %s\n\n", argv[i]);
+    PrintHelp(stderr);
+    return kUsage;
+  }
+  Context ctx;
+  ctx.exe_folder = ExecutableFolder(argv[0]);
+  for (++i; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--gbk") == 0) {
+      gbk = true;
+    } else {
+      ctx.args.emplace_back(argv[i]);
+    }
+  }
+  int code = kDone;
+  try {
+    code = command->run(ctx);
+  } catch (const UsageError& e) {
+    std::fprintf(stderr, "vessa-cli %.*s: %s\nusage: vessa-cli %.*s %.*s\n",
+                 static_cast<int>(command->name.size()), command->name.data(), e.what(),
+                 static_cast<int>(command->name.size()), command->name.data(),
+                 static_cast<int>(command->usage.size()), command->usage.data());
+    return kUsage;
+  } catch (const vessa::SilentAbort& e) {
+    ctx.error = std::string("stopped: ") + e.what();
+    code = kStopped;
+  } catch (const vessa::ReportedError& e) {
+    ctx.error = e.what();
+    code = kErrorBox;
+  }
+  Write(stdout, ctx.out.Buffer(), gbk);
+  std::fflush(stdout);
+  if (!ctx.error.empty()) Write(stderr, ctx.error + "\n", gbk);
+  return code;
+}
