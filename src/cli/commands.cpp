@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 #include "cli/commands.h"
+#include "cli/panel_options.h"
 #include "common/text.h"
 
 namespace vessa::cli {
@@ -18,6 +19,8 @@ const std::vector<Command>& Commands() {
       {"lunar", "FROM [TO]", "lunar date of every day from FROM to TO (YYYY-MM-DD)", RunLunar},
       {"solar", "Y M D [--leap]", "solar date of a lunar date", RunSolar},
       {"terms", "YEAR", "the 24 solar terms of a year, 小寒 first", RunTerms},
+      {"input", "[PANEL] [--kind bazi|name|constellation] --json",
+       "the birth data that the input step makes of the panel, as JSON", RunInput},
   };
   return commands;
 }

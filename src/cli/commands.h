@@ -7,5 +7,6 @@ namespace vessa::cli {
 int RunLunar(Context& ctx);
 int RunSolar(Context& ctx);
 int RunTerms(Context& ctx);
+int RunInput(Context& ctx);
 
 }  // namespace vessa::cli

@@ -1,0 +1,68 @@
+#include "cli/json.h"
+
+#include <cstdio>
+
+namespace vessa::cli {
+
+std::string JsonString(std::string_view s) {
+  std::string out = "\"";
+  for (char c : s) {
+    switch (c) {
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20) {
+          char buf[8];
+          std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(c));
+          out += buf;
+        } else {
+          out += c;
+        }
+    }
+  }
+  return out + "\"";
+}
+
+void JsonObject::Key(std::string_view name) {
+  if (body_.size() > 1) body_ += ",";
+  body_ += JsonString(name) + ":";
+}
+
+JsonObject& JsonObject::Text(std::string_view name, std::string_view value) {
+  Key(name);
+  body_ += JsonString(value);
+  return *this;
+}
+
+JsonObject& JsonObject::Number(std::string_view name, long long value) {
+  Key(name);
+  body_ += std::to_string(value);
+  return *this;
+}
+
+JsonObject& JsonObject::Bool(std::string_view name, bool value) {
+  Key(name);
+  body_ += value ? "true" : "false";
+  return *this;
+}
+
+JsonObject& JsonObject::Raw(std::string_view name, std::string_view json) {
+  Key(name);
+  body_ += json;
+  return *this;
+}
+
+}  // namespace vessa::cli
