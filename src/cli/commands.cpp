@@ -21,6 +21,7 @@ const std::vector<Command>& Commands() {
       {"terms", "YEAR", "the 24 solar terms of a year, 小寒 first", RunTerms},
       {"input", "[PANEL] [--kind bazi|name|constellation] --json",
        "the birth data that the input step makes of the panel, as JSON", RunInput},
+      {"chart", "[PANEL] --json", "the birth data and the four-pillar chart of the panel, as JSON", RunChart},
   };
   return commands;
 }

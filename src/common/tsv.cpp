@@ -40,6 +40,7 @@ Table Parse(std::string_view text, std::string_view origin) {
     ++line_no;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (line.empty()) continue;
+    if (header && line.front() == '#') continue;  // comments may only precede the header
     if (header) {
       table.columns = SplitLine(line);
       header = false;

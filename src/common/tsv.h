@@ -5,7 +5,9 @@
 #include <vector>
 
 // Tab-separated tables as the content sources keep them: a header line of column
-// names, one row per line, "\n", "\t" and "\\" escaped inside values.
+// names, one row per line, "\n", "\t" and "\\" escaped inside values. Lines
+// starting with "#" before the header are comments (a generated table names its
+// generator there).
 namespace vessa::tsv {
 
 struct Table {

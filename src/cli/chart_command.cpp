@@ -1,0 +1,83 @@
+#include "bazi/bazi_chart.h"
+#include "cli/commands.h"
+#include "cli/json.h"
+#include "cli/panel_options.h"
+#include "common/text.h"
+
+namespace vessa::cli {
+
+namespace {
+
+std::string Array(const std::array<int, 4>& v) {
+  std::string s = "[";
+  for (std::size_t i = 0; i < v.size(); ++i) s += (i ? "," : "") + std::to_string(v[i]);
+  return s + "]";
+}
+
+std::string Array(const std::array<std::string, 4>& v) {
+  std::string s = "[";
+  for (std::size_t i = 0; i < v.size(); ++i) s += (i ? "," : "") + JsonString(v[i]);
+  return s + "]";
+}
+
+std::string ChartJson(const BaziChart& c) {
+  return JsonObject()
+      .Number("year", c.year)
+      .Number("month", c.month)
+      .Number("day", c.day)
+      .Number("hour", c.hour)
+      .Number("termShift", c.termShift)
+      .Number("yearStem", c.yearStem)
+      .Number("yearBranch", c.yearBranch)
+      .Number("monthStem", c.monthStem)
+      .Number("monthBranch", c.monthBranch)
+      .Number("dayStem", c.dayStem)
+      .Number("dayBranch", c.dayBranch)
+      .Number("hourStem", c.hourStem)
+      .Number("hourBranch", c.hourBranch)
+      .Text("yearStemName", c.yearStemName)
+      .Text("yearBranchName", c.yearBranchName)
+      .Text("monthStemName", c.monthStemName)
+      .Text("monthBranchName", c.monthBranchName)
+      .Text("dayStemName", c.dayStemName)
+      .Text("dayBranchName", c.dayBranchName)
+      .Text("hourStemName", c.hourStemName)
+      .Text("hourBranchName", c.hourBranchName)
+      .Raw("hiddenIndex", Array(c.hiddenIndex))
+      .Raw("hiddenStems", Array(c.hiddenStems))
+      .Text("fetalOrigin", c.fetalOrigin)
+      .Bool("luckReverse", c.luckReverse)
+      .Number("luckStart", c.luckStart)
+      .Text("luckStartText", c.luckStartText)
+      .Text("luckPillars", c.luckPillars)
+      .Text("luckNayinLine", c.luckNayinLine)
+      .Text("luckTenGodLine", c.luckTenGodLine)
+      .Text("birthdayText", c.birthdayText)
+      .str();
+}
+
+}  // namespace
+
+int RunChart(Context& ctx) {
+  Panel panel;
+  std::vector<std::string> rest = TakePanelOptions(ctx.args, panel);
+  if (rest.size() != 1 || rest[0] != "--json") throw UsageError("chart prints JSON: add --json");
+  BirthInput record;
+  if (!RunInputStep(ctx, panel, BirthInputKind::Bazi, record)) return kInputMessage;
+  const Date solar = ParseDate(record.solarDateText);
+  const std::chrono::year_month_day ymd{solar};
+  BaziChart chart;
+  data::ContentStore store(ctx.exe_folder);
+  const std::string message =
+      ComputeChart(store, chart, static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
+                   static_cast<int>(static_cast<unsigned>(ymd.day())), static_cast<int>(text::ToInt(record.hourNumberText)),
+                   static_cast<int>(text::ToInt(text::Trim(panel.minute))), text::Trim(panel.sex));
+  if (!message.empty()) {
+    ctx.error = message;
+    return kInputMessage;
+  }
+  ctx.out.Line(JsonObject().Raw("input", BirthInputJson(record)).Raw("chart", ChartJson(chart)).str());
+  return kDone;
+}
+
+}  // namespace vessa::cli
