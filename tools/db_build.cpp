@@ -109,7 +109,6 @@ int main(int argc, char** argv) {
       LoadTable(db, source);
     }
     Check(sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr), db, "commit");
-    Check(sqlite3_exec(db, "ANALYZE", nullptr, nullptr, nullptr), db, "analyze");
     sqlite3_close(db);
     db = nullptr;
     fs::rename(temp, out);

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+#include "app/message_seam.h"
+
+class QAction;
+class QObject;
+class QWidget;
+
+namespace vessa::test {
+
+struct Message {
+  MessageKind kind;
+  QString caption;
+  QString text;
+};
+
+// Catches every message box while it lives, so that no modal box waits for a click.
+class MessageRecorder {
+ public:
+  MessageRecorder();
+  ~MessageRecorder();
+  MessageRecorder(const MessageRecorder&) = delete;
+  MessageRecorder& operator=(const MessageRecorder&) = delete;
+
+  const std::vector<Message>& Messages() const { return messages_; }
+  // The texts in order, for short comparisons.
+  QStringList Texts() const;
+  void Clear() { messages_.clear(); }
+
+ private:
+  std::vector<Message> messages_;
+};
+
+// Every menu item, submenu included, whose text is exactly caption.
+std::vector<QAction*> MenuItems(QWidget& window, const QString& caption);
+// Every push button of the window whose text is exactly caption.
+std::vector<QWidget*> Buttons(QWidget& window, const QString& caption);
+
+// The tests' single description of a menu, read from the window: one text per
+// entry, "-" for a separator and ">" + title for a submenu.
+QStringList MenuEntries(const QAction& menuAction);
+
+}  // namespace vessa::test
