@@ -22,6 +22,10 @@ const std::vector<Command>& Commands() {
       {"input", "[PANEL] [--kind bazi|name|constellation] --json",
        "the birth data that the input step makes of the panel, as JSON", RunInput},
       {"chart", "[PANEL] --json", "the birth data and the four-pillar chart of the panel, as JSON", RunChart},
+      {"bazi", "[PANEL]", "the detailed Bazi reading (八字详批)", RunBazi},
+      {"birthinfo", "[PANEL]", "the birth information reading (生辰信息)", RunBirthInfoReading},
+      {"boneweight", "[PANEL]", "the bone weight reading (称骨算命)", RunBoneWeightReading},
+      {"bloodtype", "[PANEL]", "the blood-type reading (血型论命)", RunBloodTypeReading},
   };
   return commands;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "cli/cli.h"
+#include "reports/bazi_report.h"
+#include "reports/report_buffer.h"
 
 namespace vessa::cli {
 
@@ -9,5 +11,14 @@ int RunSolar(Context& ctx);
 int RunTerms(Context& ctx);
 int RunInput(Context& ctx);
 int RunChart(Context& ctx);
+int RunBazi(Context& ctx);
+int RunBirthInfoReading(Context& ctx);
+int RunBoneWeightReading(Context& ctx);
+int RunBloodTypeReading(Context& ctx);
+
+// The year of the system clock, for ages.
+int CurrentYear();
+// Prints a reading's lines; maps its outcome to the exit status.
+int PrintReading(Context& ctx, const ReportBuffer& out, const ReadingResult& result);
 
 }  // namespace vessa::cli

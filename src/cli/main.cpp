@@ -23,7 +23,10 @@ void PrintHelp(FILE* to) {
                "       vessa-cli --help\n\n"
                "Prints the program's readings as UTF-8 lines (GBK bytes with --gbk).\n"
                "Exit status: 0 done, 1 input message, 2 usage error, 3 reading stopped by a\n"
-               "failure, 4 error shown by the window's error box.\n\nCommands:\n");
+               "failure, 4 error shown by the window's error box.\n\n"
+               "PANEL, the input panel of the main window (defaults as the window has them):\n"
+               "  --surname TEXT --given TEXT --sex 男|女 --blood A型|B型|O型|AB型\n"
+               "  --date Y-M-D [--lunar] --hour 0..23 --minute 0..59\n\nCommands:\n");
   for (const auto& c : vessa::cli::Commands()) {
     std::fprintf(to, "  %-10.*s %.*s\n      %.*s\n", static_cast<int>(c.name.size()), c.name.data(),
                  static_cast<int>(c.usage.size()), c.usage.data(), static_cast<int>(c.summary.size()),
