@@ -31,6 +31,10 @@ fs::path SourceDir() { return VESSA_SOURCE_DIR; }
 
 void MakeDatabase(const fs::path& file, const std::string& sql) {
   fs::remove(file);
+  ExecSql(file, sql);
+}
+
+void ExecSql(const fs::path& file, const std::string& sql) {
   sqlite3* db = nullptr;
   if (sqlite3_open(file.c_str(), &db) != SQLITE_OK) throw std::runtime_error("cannot create " + file.string());
   char* error = nullptr;

@@ -26,6 +26,9 @@ std::filesystem::path SourceDir();
 // Creates a database file from SQL (schema and rows), for small fixtures.
 void MakeDatabase(const std::filesystem::path& file, const std::string& sql);
 
+// Runs SQL on an existing database file (to damage a copy of a built one).
+void ExecSql(const std::filesystem::path& file, const std::string& sql);
+
 // Copies the built database files into folder (so a test may remove or replace one).
 void CopyBuiltDatabases(const std::filesystem::path& folder);
 

@@ -164,21 +164,31 @@ def load_unihan(directory):
 
 
 def gbk_ideographs():
-    """Every double-byte GBK code decoding to a CJK ideograph, in code order."""
+    """Every double-byte GBK code decoding to a CJK ideograph.
+
+    The GB2312 characters come first (its common first level, then the second),
+    each in code order, and the rarer rest of GBK after them: the naming
+    assistant lists the characters of a stroke count in this order."""
     out = []
-    for lead in range(0x81, 0xFF):
-        for trail in range(0x40, 0xFF):
-            if trail == 0x7F:
-                continue
-            try:
-                ch = bytes((lead, trail)).decode("gbk")
-            except UnicodeDecodeError:
-                continue
-            if len(ch) != 1:
-                continue
-            name = unicodedata.name(ch, "")
-            if name.startswith("CJK UNIFIED IDEOGRAPH") or name.startswith("CJK COMPATIBILITY IDEOGRAPH"):
-                out.append(ch)
+
+    def rank(code):
+        lead, trail = code
+        in_gb2312 = 0xB0 <= lead <= 0xF7 and trail >= 0xA1
+        return (0 if in_gb2312 and lead <= 0xD7 else 1 if in_gb2312 else 2, lead, trail)
+
+    codes = sorted(((lead, trail) for lead in range(0x81, 0xFF) for trail in range(0x40, 0xFF)), key=rank)
+    for lead, trail in codes:
+        if trail == 0x7F:
+            continue
+        try:
+            ch = bytes((lead, trail)).decode("gbk")
+        except UnicodeDecodeError:
+            continue
+        if len(ch) != 1:
+            continue
+        name = unicodedata.name(ch, "")
+        if name.startswith("CJK UNIFIED IDEOGRAPH") or name.startswith("CJK COMPATIBILITY IDEOGRAPH"):
+            out.append(ch)
     return out
 
 

@@ -35,7 +35,7 @@ const std::vector<CommandPage>& PageCommands();
 inline constexpr std::array<std::string_view, 6> kPanelCommands = {
     "八字测算", "姓名测算", "星座测算", "诸葛测算", "每日一卦", "本日黄历"};
 // Under the result pane, after the font-size list.
-inline constexpr std::array<std::string_view, 4> kResultBarCommands = {
-    "打印(&P)..", "保存(&S)..", "QQ服务(&Q)", "退出(&E)"};
+inline constexpr std::array<std::string_view, 4> kResultBarCommands = {"打印(&P)..", "保存(&S)..",
+                                                                       "QQ服务(&Q)", "退出(&E)"};
 
 }  // namespace vessa

@@ -2,13 +2,15 @@
 
 #include <QFontDatabase>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace vessa {
 
 QStringList FontSizeItems() {
-  return {QStringLiteral("三号"), QStringLiteral("小三号"), QStringLiteral("四号"),
-          QStringLiteral("小四号"), QStringLiteral("五号"), QStringLiteral("小五号")};
+  return {QStringLiteral("三号"),   QStringLiteral("小三号"), QStringLiteral("四号"),
+          QStringLiteral("小四号"), QStringLiteral("五号"),   QStringLiteral("小五号")};
 }
 
 int PointSizeOfFontItem(int index) {
@@ -18,12 +20,17 @@ int PointSizeOfFontItem(int index) {
   return kSizes[index];
 }
 
-QString ResultFontFamily() {
+QString InstalledSongFamily() {
   const QStringList installed = QFontDatabase::families();
   for (const QString& family : {QStringLiteral("宋体"), QStringLiteral("SimSun")}) {
     if (installed.contains(family)) return family;
   }
-  return QStringLiteral("Noto Sans Mono CJK SC");
+  return {};
+}
+
+QString ResultFontFamily() {
+  const QString song = InstalledSongFamily();
+  return song.isEmpty() ? QStringLiteral("Noto Sans Mono CJK SC") : song;
 }
 
 QFont ResultFont(int pointSize, qreal dotsPerInch) {

@@ -18,6 +18,9 @@ inline constexpr int kDefaultResultPointSize = 9;
 // range give 9.
 int PointSizeOfFontItem(int index);
 
+// 宋体 or SimSun, whichever is installed; empty when neither is.
+QString InstalledSongFamily();
+
 // 宋体 (SimSun) where installed, else Noto Sans Mono CJK SC.
 QString ResultFontFamily();
 

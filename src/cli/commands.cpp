@@ -26,6 +26,10 @@ const std::vector<Command>& Commands() {
       {"birthinfo", "[PANEL]", "the birth information reading (生辰信息)", RunBirthInfoReading},
       {"boneweight", "[PANEL]", "the bone weight reading (称骨算命)", RunBoneWeightReading},
       {"bloodtype", "[PANEL]", "the blood-type reading (血型论命)", RunBloodTypeReading},
+      {"name", "[PANEL]", "the name reading (姓名详批)", RunName},
+      {"threetalent", "[PANEL]", "the three-talent reading of the name (三才吉凶)", RunThreeTalent},
+      {"naming", "SURNAME [--one] [--pick N] [--test GIVEN]",
+       "the naming assistant: stroke proposals, the characters of proposal N, the test of a given name", RunNaming},
   };
   return commands;
 }

@@ -15,6 +15,9 @@ int RunBazi(Context& ctx);
 int RunBirthInfoReading(Context& ctx);
 int RunBoneWeightReading(Context& ctx);
 int RunBloodTypeReading(Context& ctx);
+int RunName(Context& ctx);
+int RunThreeTalent(Context& ctx);
+int RunNaming(Context& ctx);
 
 // The year of the system clock, for ages.
 int CurrentYear();

@@ -1,6 +1,7 @@
 #include "cli/panel_options.h"
 
 #include "cli/json.h"
+#include "common/gbk.h"
 
 namespace vessa::cli {
 
@@ -12,10 +13,11 @@ std::vector<std::string> TakePanelOptions(const std::vector<std::string>& args, 
       if (i + 1 >= args.size()) throw UsageError(a + " needs a value");
       return args[++i];
     };
-    if (a == "--surname") {
-      panel.surname = value();
-    } else if (a == "--given") {
-      panel.givenName = value();
+    if (a == "--surname" || a == "--given") {
+      // The window's name edits take at most two Chinese characters (4 GBK bytes).
+      std::string& field = a == "--surname" ? panel.surname : panel.givenName;
+      field = value();
+      if (gbk::ByteLength(field) > 4) throw UsageError(a + " takes at most two Chinese characters (4 GBK bytes)");
     } else if (a == "--sex") {
       panel.sex = value();
       if (panel.sex != "男" && panel.sex != "女") throw UsageError("--sex is 男 or 女");

@@ -24,6 +24,7 @@ std::string_view Mid(std::string_view s, std::size_t start, std::size_t count);
 
 bool Contains(std::string_view haystack, std::string_view needle);
 bool StartsWith(std::string_view s, std::string_view prefix);
+bool EndsWith(std::string_view s, std::string_view suffix);
 // Replaces every occurrence of from by to.
 std::string ReplaceAll(std::string_view s, std::string_view from, std::string_view to);
 std::string Blanks(std::size_t n);

@@ -28,11 +28,17 @@ void CommandRunnerTest::bodyFailuresFollowThePolicies() {
   const Case cases[] = {
       {"completes", [] {}, true, {}},
       {"silent abort", [] { throw SilentAbort("no row"); }, false, {}},
-      {"reported error", [] { throw ReportedError("no such table: zhiwen"); }, false,
+      {"reported error",
+       [] { throw ReportedError("no such table: zhiwen"); },
+       false,
        {QStringLiteral("no such table: zhiwen")}},
-      {"conversion error", [] { throw ConversionError("'2001-2-29' is not a valid date"); }, false,
+      {"conversion error",
+       [] { throw ConversionError("'2001-2-29' is not a valid date"); },
+       false,
        {QStringLiteral("'2001-2-29' is not a valid date")}},
-      {"other standard exception", [] { throw std::out_of_range("index 7 out of range"); }, false,
+      {"other standard exception",
+       [] { throw std::out_of_range("index 7 out of range"); },
+       false,
        {QStringLiteral("index 7 out of range")}},
   };
   for (const Case& c : cases) {

@@ -30,7 +30,7 @@ SeenBox ShowAndClose(const std::function<void()>& show) {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box) return;
     poll.stop();
-    seen = {box->windowTitle(),      box->text(), box->icon(), box->standardButtons(),
+    seen = {box->windowTitle(),         box->text(),   box->icon(), box->standardButtons(),
             int(box->buttons().size()), box->isModal()};
     box->button(QMessageBox::Ok)->click();
   });

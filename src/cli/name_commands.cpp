@@ -1,0 +1,96 @@
+#include "cli/commands.h"
+#include "cli/panel_options.h"
+#include "common/errors.h"
+#include "common/text.h"
+#include "names/naming_assistant.h"
+#include "names/three_talent_reading.h"
+#include "reports/name_report.h"
+
+namespace vessa::cli {
+
+namespace {
+
+// Prints what a reading wrote before a failure stopped it, then lets the failure
+// choose the exit status.
+template <typename Body>
+int Printing(Context& ctx, ReportBuffer& out, Body body) {
+  try {
+    body();
+  } catch (...) {
+    for (const auto& line : out.Lines()) ctx.out.Line(line);
+    throw;
+  }
+  for (const auto& line : out.Lines()) ctx.out.Line(line);
+  return kDone;
+}
+
+}  // namespace
+
+int RunName(Context& ctx) {
+  Panel panel;
+  if (auto rest = TakePanelOptions(ctx.args, panel); !rest.empty()) throw UsageError("unexpected argument " + rest[0]);
+  BirthInput birth;
+  if (!RunInputStep(ctx, panel, BirthInputKind::Name, birth)) return kInputMessage;
+  data::ContentStore store(ctx.exe_folder);
+  ReportBuffer out;
+  return Printing(ctx, out, [&] { NameReport({store, CurrentYear()}, birth, out); });
+}
+
+int RunThreeTalent(Context& ctx) {
+  Panel panel;
+  if (auto rest = TakePanelOptions(ctx.args, panel); !rest.empty()) throw UsageError("unexpected argument " + rest[0]);
+  // The window reads the names the last request stored; here the panel is that request.
+  BirthInput current;
+  current.surname = text::Trim(panel.surname);
+  current.givenName = text::Trim(panel.givenName);
+  data::ContentStore store(ctx.exe_folder);
+  const data::Query query(store.MorFileConnection());
+  ReportBuffer out;
+  return Printing(ctx, out, [&] { ThreeTalentReading(query, store, current, out); });
+}
+
+int RunNaming(Context& ctx) {
+  std::string surname;
+  bool two = true;
+  int pick = 0;
+  std::string test;
+  bool testing = false;
+  for (std::size_t i = 0; i < ctx.args.size(); ++i) {
+    const std::string& a = ctx.args[i];
+    if (a == "--one") {
+      two = false;
+    } else if (a == "--pick" && i + 1 < ctx.args.size()) {
+      pick = ParseInt(ctx.args[++i], "--pick", 1, 100000);
+    } else if (a == "--test" && i + 1 < ctx.args.size()) {
+      test = ctx.args[++i];
+      testing = true;
+    } else if (surname.empty() && !a.empty() && a[0] != '-') {
+      surname = a;
+    } else {
+      throw UsageError("unexpected argument " + a);
+    }
+  }
+  surname = text::Trim(surname);
+  if (surname.empty()) throw UsageError("give the surname");
+  data::ContentStore store(ctx.exe_folder);
+  const auto proposals = NameProposals(store, surname, two);
+  for (const auto& p : proposals) ctx.out.Line(ProposalText(p, two, false));
+  if (pick > 0) {
+    if (pick > static_cast<int>(proposals.size())) {
+      throw UsageError("--pick " + std::to_string(pick) + ": there are " + std::to_string(proposals.size()) +
+                       " proposals");
+    }
+    const NameProposal& p = proposals[static_cast<std::size_t>(pick - 1)];
+    ctx.out.Line("");
+    ctx.out.Line("名第一字:" + CharactersWithStrokes(store, p.first));
+    if (two) ctx.out.Line("名第两字:" + CharactersWithStrokes(store, p.second));
+  }
+  if (testing) {
+    ctx.out.Line("");
+    const data::Query query(store.MorFileConnection());
+    for (const auto& line : NameTestLines(query, store, surname, test)) ctx.out.Line(line);
+  }
+  return kDone;
+}
+
+}  // namespace vessa::cli
