@@ -4,7 +4,6 @@
 
 #include "bazi/bazi_chart.h"
 #include "bazi/chart_attributes.h"
-#include "bench_paths.h"
 
 namespace {
 

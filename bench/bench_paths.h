@@ -1,2 +1,0 @@
-#pragma once
-// VESSA_BIN_DIR comes from the build: the folder with the databases.
