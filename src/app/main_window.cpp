@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -51,6 +52,8 @@ TFrmmain::TFrmmain(QWidget* parent, std::filesystem::path dataFolder)
                                   : std::move(dataFolder)),
       resultPointSize_(kDefaultResultPointSize) {
   setWindowTitle(QStringLiteral("Vessa生辰八字排盘算命软件"));
+  // A stored text with a broken pair sounds the system's beep while it is read.
+  content_.SetBeep([] { QApplication::beep(); });
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
@@ -209,7 +212,13 @@ void TFrmmain::RunReading(BirthInputKind kind, const ReportWriter& write, bool s
   RunCommand([&] { write(report_); },
              [&] {
                ShowReport();
-               if (scrollToTop) ScrollResultToTop();
+               if (scrollToTop) {
+                 ScrollResultToTop();
+               } else {
+                 // The view stays where the reading ends, as if it had been written line by line.
+                 result_->moveCursor(QTextCursor::End);
+                 result_->ensureCursorVisible();
+               }
              });
 }
 

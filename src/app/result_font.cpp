@@ -38,6 +38,9 @@ QFont ResultFont(int pointSize, qreal dotsPerInch) {
   font.setStyleHint(QFont::TypeWriter);
   const qreal pixels = pointSize * dotsPerInch / 72.0;
   font.setPixelSize(std::max(2, 2 * static_cast<int>(std::lround(pixels / 2))));
+  // Full hinting keeps advances on whole pixels; with lighter hinting some sizes
+  // come out 1/64 px short, and long rows of blanks and characters drift apart.
+  font.setHintingPreference(QFont::PreferFullHinting);
   return font;
 }
 
