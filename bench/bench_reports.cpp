@@ -33,7 +33,10 @@ void BM_DetailedBaziReading(benchmark::State& state) {
     benchmark::DoNotOptimize(out.Count());
   }
 }
-BENCHMARK(BM_DetailedBaziReading)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_DetailedBaziReading)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 void BM_NameReading(benchmark::State& state) {
   vessa::data::ContentStore store(VESSA_BIN_DIR);
@@ -45,7 +48,10 @@ void BM_NameReading(benchmark::State& state) {
     benchmark::DoNotOptimize(out.Count());
   }
 }
-BENCHMARK(BM_NameReading)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_NameReading)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace
 

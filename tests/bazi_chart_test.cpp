@@ -15,8 +15,8 @@ namespace vessa {
 namespace {
 
 std::string Pillars(const BaziChart& c) {
-  return c.yearStemName + c.yearBranchName + " " + c.monthStemName + c.monthBranchName + " " + c.dayStemName +
-         c.dayBranchName + " " + c.hourStemName + c.hourBranchName;
+  return c.yearStemName + c.yearBranchName + " " + c.monthStemName + c.monthBranchName + " " +
+         c.dayStemName + c.dayBranchName + " " + c.hourStemName + c.hourBranchName;
 }
 
 class ChartTest : public ::testing::Test {
@@ -37,7 +37,8 @@ TEST_F(ChartTest, MidnightOfTheMillennium) {
   EXPECT_EQ(c.luckStart, 9);   // 大雪 1999-12-07 lies 25 days back
   EXPECT_EQ(c.luckStartText, "9");
   EXPECT_EQ(c.luckPillars, "丙子   乙亥   甲戌   癸酉   壬申   辛未   庚午   己巳   戊辰   丁卯");
-  EXPECT_EQ(c.luckNayinLine, "纳音：涧下水 山头火 山头火 剑锋金 剑锋金 路旁土 路旁土 大林木 大林木 炉中火 ");
+  EXPECT_EQ(c.luckNayinLine,
+            "纳音：涧下水 山头火 山头火 剑锋金 剑锋金 路旁土 路旁土 大林木 大林木 炉中火 ");
   EXPECT_EQ(c.luckTenGodLine,
             "十神：偏印   正官   七杀   正财   偏财   伤官   食神   劫财   比肩   正印   ");
   EXPECT_EQ(c.termShift, 0);
@@ -94,7 +95,8 @@ TEST_F(ChartTest, HourAndFixedBoundaries) {
 }
 
 TEST_F(ChartTest, AJieOnTheBirthDayIsSkipped) {
-  // Jie days of 2021 (mean formula): 立春 02-03, 惊蛰 03-05, 清明 04-04, 芒种 06-05, 小暑 07-07, 立秋 08-07.
+  // Jie days of 2021 (mean formula): 立春 02-03, 惊蛰 03-05, 清明 04-04, 芒种 06-05, 小暑 07-07,
+  // 立秋 08-07.
   struct Case {
     int month, day;
     const char* sex;
@@ -116,9 +118,15 @@ TEST_F(ChartTest, AJieOnTheBirthDayIsSkipped) {
 TEST_F(ChartTest, DateCheck) {
   BaziChart c = Compute(2000, 1, 1, 0, 0, "男");
   const BaziChart before = c;
-  for (auto [y, m, d] : {std::tuple{2001, 2, 29}, {2000, 2, 30}, {2021, 4, 31}, {2021, 6, 31}, {2021, 9, 31},
-                         {2021, 11, 31}, {1900, 2, 29}}) {
-    EXPECT_EQ(ComputeChart(store_, c, y, m, d, 10, 0, "男"), "请检查输入数据是否出错！") << y << m << d;
+  for (auto [y, m, d] : {std::tuple{2001, 2, 29},
+                         {2000, 2, 30},
+                         {2021, 4, 31},
+                         {2021, 6, 31},
+                         {2021, 9, 31},
+                         {2021, 11, 31},
+                         {1900, 2, 29}}) {
+    EXPECT_EQ(ComputeChart(store_, c, y, m, d, 10, 0, "男"), "请检查输入数据是否出错！")
+        << y << m << d;
     EXPECT_EQ(c.dayStemName, before.dayStemName);  // the previous chart stays
     EXPECT_EQ(c.luckPillars, before.luckPillars);
   }
@@ -129,16 +137,19 @@ TEST_F(ChartTest, DateCheck) {
 }
 
 TEST(JieTerms, Names) {
-  for (const char* jie : {"立春", "惊蛰", "清明", "立夏", "芒种", "小暑", "立秋", "白露", "寒露", "立冬", "大雪", "小寒"}) {
+  for (const char* jie : {"立春", "惊蛰", "清明", "立夏", "芒种", "小暑", "立秋", "白露", "寒露",
+                          "立冬", "大雪", "小寒"}) {
     EXPECT_TRUE(IsJieTerm(jie)) << jie;
   }
-  for (const char* other : {"雨水", "冬至", "大寒", "", " 立春", "立春 "}) EXPECT_FALSE(IsJieTerm(other)) << other;
+  for (const char* other : {"雨水", "冬至", "大寒", "", " 立春", "立春 "})
+    EXPECT_FALSE(IsJieTerm(other)) << other;
 }
 
 TEST(JieTerms, EveryYearHasItsTwelveInstants) {
   data::ContentStore store(test::BinDir());
   for (int y = 1901; y <= 2099; ++y) {
-    auto rows = store.All(data::DatabaseFile::Tgcode, "select JQ, SJ from JQ where YearA = " + std::to_string(y),
+    auto rows = store.All(data::DatabaseFile::Tgcode,
+                          "select JQ, SJ from JQ where YearA = " + std::to_string(y),
                           data::FailurePolicy::Report);
     ASSERT_EQ(rows.size(), 12u) << y;
     for (const auto& row : rows) {
@@ -146,7 +157,8 @@ TEST(JieTerms, EveryYearHasItsTwelveInstants) {
       ASSERT_TRUE(instant) << row.Text("SJ");
       // Midnight of the term's day lies before its instant, a minute after it does not.
       ASSERT_TRUE(IsBeforeTermInstant(store, y, DateOf(*instant))) << row.Text("SJ");
-      ASSERT_FALSE(IsBeforeTermInstant(store, y, *instant + std::chrono::minutes{1})) << row.Text("SJ");
+      ASSERT_FALSE(IsBeforeTermInstant(store, y, *instant + std::chrono::minutes{1}))
+          << row.Text("SJ");
       // The astronomical day never strays more than a day from the mean-year formula.
       int n = 0;
       while (SolarTermNames[static_cast<std::size_t>(n)] != row.Text("JQ")) ++n;
@@ -162,15 +174,19 @@ TEST(JieTerms, PublishedInstants) {
     int year;
     const char* name;
     DateTime published;
-  } known[] = {{1984, "立春", MakeDateTime(1984, 2, 4, 23, 18, 44)}, {2021, "立春", MakeDateTime(2021, 2, 3, 22, 58, 48)}};
+  } known[] = {{1984, "立春", MakeDateTime(1984, 2, 4, 23, 18, 44)},
+               {2021, "立春", MakeDateTime(2021, 2, 3, 22, 58, 48)}};
   for (const auto& k : known) {
-    auto row = store.First(data::DatabaseFile::Tgcode,
-                           "select SJ from JQ where YearA = " + std::to_string(k.year) + " and JQ = '" + k.name + "'",
-                           data::FailurePolicy::Report);
+    auto row = store.First(
+        data::DatabaseFile::Tgcode,
+        "select SJ from JQ where YearA = " + std::to_string(k.year) + " and JQ = '" + k.name + "'",
+        data::FailurePolicy::Report);
     ASSERT_TRUE(row);
     auto instant = TryParseDateTime(row->Text("SJ"));
     ASSERT_TRUE(instant);
-    EXPECT_LE(std::abs(std::chrono::duration_cast<std::chrono::seconds>(*instant - k.published).count()), 120)
+    EXPECT_LE(
+        std::abs(std::chrono::duration_cast<std::chrono::seconds>(*instant - k.published).count()),
+        120)
         << row->Text("SJ");
   }
 }
@@ -195,9 +211,10 @@ TEST(ChartLookups, ShippedTablesAreComplete) {
   EXPECT_EQ(NayinOf(store, "癸亥"), "大海水");
   EXPECT_EQ(NayinOf(store, "戊午"), "天上火");
   const std::map<std::string, std::string> elements = {
-      {"甲", "木"}, {"乙", "木"}, {"丙", "火"}, {"丁", "火"}, {"戊", "土"}, {"己", "土"}, {"庚", "金"}, {"辛", "金"},
-      {"壬", "水"}, {"癸", "水"}, {"子", "水"}, {"丑", "土"}, {"寅", "木"}, {"卯", "木"}, {"辰", "土"}, {"巳", "火"},
-      {"午", "火"}, {"未", "土"}, {"申", "金"}, {"酉", "金"}, {"戌", "土"}, {"亥", "水"}};
+      {"甲", "木"}, {"乙", "木"}, {"丙", "火"}, {"丁", "火"}, {"戊", "土"}, {"己", "土"},
+      {"庚", "金"}, {"辛", "金"}, {"壬", "水"}, {"癸", "水"}, {"子", "水"}, {"丑", "土"},
+      {"寅", "木"}, {"卯", "木"}, {"辰", "土"}, {"巳", "火"}, {"午", "火"}, {"未", "土"},
+      {"申", "金"}, {"酉", "金"}, {"戌", "土"}, {"亥", "水"}};
   for (const auto& [ch, element] : elements) EXPECT_EQ(ElementOf(store, ch), element) << ch;
 }
 

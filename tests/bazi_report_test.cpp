@@ -3,10 +3,11 @@
 #include <random>
 
 #include "bazi/bone_weight.h"
+#include "calendar/lunar_calendar.h"
 #include "common/errors.h"
 #include "common/text.h"
-#include "calendar/lunar_calendar.h"
 #include "numbers/birthday_texts.h"
+#include "panel_fixtures.h"
 #include "reports/bazi_report.h"
 #include "test_support.h"
 
@@ -15,25 +16,16 @@ namespace {
 
 constexpr int kNowYear = 2026;
 
-Panel PanelFor(const char* date, int hour = 0, int minute = 0, const char* sex = "男", bool lunar = false) {
-  Panel p;
-  p.surname = "张";
-  p.givenName = "三";
-  p.sex = sex;
-  std::string d = date;
-  p.year = d.substr(0, d.find('-'));
-  d = d.substr(d.find('-') + 1);
-  p.month = d.substr(0, d.find('-'));
-  p.day = d.substr(d.find('-') + 1);
-  p.hour = std::string(kHourItems[static_cast<std::size_t>(hour)]);
-  p.minute = std::to_string(minute);
-  p.calendarIndex = lunar ? 1 : 0;
-  return p;
+Panel PanelFor(const char* date, int hour = 0, int minute = 0, const char* sex = "男",
+               bool lunar = false) {
+  return test::PanelFor("张", "三", date, hour, minute, sex, lunar);
 }
 
 class BaziReading : public ::testing::Test {
  protected:
-  ReadingResult Bazi(const Panel& panel) { return WriteBaziReport({store_, kNowYear}, panel, birth_, chart_, out_); }
+  ReadingResult Bazi(const Panel& panel) {
+    return WriteBaziReport({store_, kNowYear}, panel, birth_, chart_, out_);
+  }
   ReadingResult Info(BirthInfoMode mode, const Panel& panel) {
     return WriteBirthInfoReport({store_, kNowYear}, mode, panel, birth_, chart_, out_);
   }
@@ -82,8 +74,11 @@ TEST_F(BaziReading, LineCountFollowsTheLuckStartAndTheSeason) {
     int hour;
     const char* sex;
     bool lunar;
-  } cases[] = {{"1980-1-1", 10, "男", false}, {"1984-2-3", 12, "女", false}, {"1984-2-4", 23, "男", false},
-               {"2020-5-23", 8, "男", false}, {"2020-4-1", 8, "女", true}};
+  } cases[] = {{"1980-1-1", 10, "男", false},
+               {"1984-2-3", 12, "女", false},
+               {"1984-2-4", 23, "男", false},
+               {"2020-5-23", 8, "男", false},
+               {"2020-4-1", 8, "女", true}};
   for (const auto& c : cases) {
     auto result = Bazi(PanelFor(c.date, c.hour, 5, c.sex, c.lunar));
     ASSERT_FALSE(result.stopped) << c.date;
@@ -100,16 +95,19 @@ TEST_F(BaziReading, LineCountFollowsTheLuckStartAndTheSeason) {
 TEST_F(BaziReading, LuckStartOneAndTen) {
   Bazi(PanelFor("1984-2-3", 12, 0, "女"));  // 立春 one day ahead
   ASSERT_EQ(chart_.luckStart, 1);
-  EXPECT_EQ(Lines()[21], "      0-1岁   1岁   11岁   21岁   31岁   41岁   51岁   61岁   71岁   81岁");
+  EXPECT_EQ(Lines()[21],
+            "      0-1岁   1岁   11岁   21岁   31岁   41岁   51岁   61岁   71岁   81岁");
   EXPECT_TRUE(text::StartsWith(Lines()[24], "流年："));
-  for (int i = 25; i <= 33; ++i) EXPECT_TRUE(text::StartsWith(Lines()[i], std::string(13, ' '))) << i;
+  for (int i = 25; i <= 33; ++i)
+    EXPECT_TRUE(text::StartsWith(Lines()[i], std::string(13, ' '))) << i;
   EXPECT_TRUE(text::StartsWith(Lines()[42], "小运："));
   EXPECT_TRUE(text::StartsWith(Lines()[44], std::string(13, ' ')));
   EXPECT_EQ(Lines().size(), 93u + 91);
 
   Bazi(PanelFor("1984-2-4", 23, 30, "男"));  // 惊蛰 30 days ahead
   ASSERT_EQ(chart_.luckStart, 10);
-  for (int i = 24; i <= 33; ++i) EXPECT_FALSE(text::StartsWith(Lines()[i], std::string(13, ' '))) << i;
+  for (int i = 24; i <= 33; ++i)
+    EXPECT_FALSE(text::StartsWith(Lines()[i], std::string(13, ' '))) << i;
   EXPECT_EQ(Lines().size(), 93u + 100);
 }
 
@@ -143,7 +141,8 @@ TEST_F(BaziReading, BoneWeightMonthBeforeTheJieInstant) {
   EXPECT_NE(detailed, family);  // 甲子 1.2 + 0.5 or 0.6 + 初三 0.8 + 午 1.0
   // Later the same day both use the first month.
   Bazi(PanelFor("1984-2-4", 23, 30));
-  EXPECT_EQ(Lines()[IndexOf("你的骨重为：")], BoneWeightLine(store_, "1984", "1", "3", "23", BoneWeightMode::Weight));
+  EXPECT_EQ(Lines()[IndexOf("你的骨重为：")],
+            BoneWeightLine(store_, "1984", "1", "3", "23", BoneWeightMode::Weight));
 }
 
 TEST_F(BaziReading, BirthInfoFamilyTails) {
@@ -161,17 +160,21 @@ TEST_F(BaziReading, BirthInfoFamilyTails) {
 
   auto bone = Info(BirthInfoMode::BoneWeight, panel);
   EXPECT_TRUE(bone.scrollToTop);
-  EXPECT_EQ(Lines()[70], "--【袁天罡称骨算命】--------------------------------------------------------");
+  EXPECT_EQ(Lines()[70],
+            "--【袁天罡称骨算命】--------------------------------------------------------");
   EXPECT_TRUE(text::StartsWith(Lines()[71], "你的骨重为："));
   EXPECT_TRUE(text::StartsWith(Lines()[72], "骨重诗评："));
   EXPECT_TRUE(text::StartsWith(Lines()[73], "骨重解评："));
-  EXPECT_EQ(Lines().back(), "--以上内容紧着参考----------------------------------------------------------");
+  EXPECT_EQ(Lines().back(),
+            "--以上内容紧着参考----------------------------------------------------------");
 
   auto blood = Info(BirthInfoMode::BloodType, panel);
   EXPECT_TRUE(blood.scrollToTop);
-  EXPECT_EQ(Lines()[70], "--【血型论命】--------------------------------------------------------------");
+  EXPECT_EQ(Lines()[70],
+            "--【血型论命】--------------------------------------------------------------");
   EXPECT_EQ(Lines()[71], "    " + BloodTypeLoveText("A型"));
-  EXPECT_EQ(Lines().back(), "--以上内容紧着参考----------------------------------------------------------");
+  EXPECT_EQ(Lines().back(),
+            "--以上内容紧着参考----------------------------------------------------------");
 }
 
 TEST_F(BaziReading, LeapMonthSeason) {
@@ -190,8 +193,8 @@ TEST_F(BaziReading, NewDataWithoutTheBaziCommandFirst) {
   Info(BirthInfoMode::BoneWeight, PanelFor("1980-1-1"));
   const std::string first = Lines()[71];
   Info(BirthInfoMode::BoneWeight, PanelFor("1999-8-8", 16));
-  EXPECT_EQ(Lines()[71], BoneWeightLine(store_, birth_.lunarYearText, birth_.lunarMonthText, birth_.lunarDayText, "16",
-                                        BoneWeightMode::Weight));
+  EXPECT_EQ(Lines()[71], BoneWeightLine(store_, birth_.lunarYearText, birth_.lunarMonthText,
+                                        birth_.lunarDayText, "16", BoneWeightMode::Weight));
   EXPECT_EQ(birth_.lunarYearText, "1999");
   EXPECT_NE(Lines()[72], "");
   (void)first;
@@ -245,14 +248,16 @@ TEST_F(DamagedInstall, NoTgcodeFileLeavesEmptyPieces) {
 TEST(BaziReadingCompleteness, RandomBirths) {
   data::ContentStore store(test::BinDir());
   std::mt19937 rng(1901);
-  std::uniform_int_distribution<int> year(1901, 2099), month(1, 12), day(1, 31), hour(0, 23), minute(0, 59), coin(0, 1);
+  std::uniform_int_distribution<int> year(1901, 2099), month(1, 12), day(1, 31), hour(0, 23),
+      minute(0, 59), coin(0, 1);
   int done = 0;
   while (done < 1000) {
     Panel p = PanelFor("2000-1-1", hour(rng), minute(rng), coin(rng) ? "男" : "女", coin(rng) == 1);
     p.year = std::to_string(year(rng));
     p.month = std::to_string(month(rng));
     p.day = std::to_string(p.calendarIndex == 1 ? std::min(day(rng), 29) : day(rng));
-    p.bloodType = std::vector<std::string>{"A型", "B型", "O型", "AB型"}[static_cast<std::size_t>(done % 4)];
+    p.bloodType =
+        std::vector<std::string>{"A型", "B型", "O型", "AB型"}[static_cast<std::size_t>(done % 4)];
     if (p.calendarIndex == 0 && !TryParseDate(p.year + "-" + p.month + "-" + p.day)) continue;
     BirthInput birth;
     BaziChart chart;
@@ -265,9 +270,12 @@ TEST(BaziReadingCompleteness, RandomBirths) {
     ASSERT_FALSE(result.stopped) << where << ": " << result.stopReason;
     EXPECT_FALSE(text::Contains(L[6], "()")) << where;
     // Three two-character ten gods.
-    EXPECT_EQ(text::CharCount(L[10]), text::CharCount("十神：比肩   比肩   日元   比肩")) << where << L[10];
-    EXPECT_EQ(text::CharCount(L[15]), text::CharCount("五行：木火   火土   金水   水水")) << where << L[15];
-    EXPECT_EQ(text::CharCount(L[16]), text::CharCount("纳音：海中金 海中金 海中金 海中金")) << where << L[16];
+    EXPECT_EQ(text::CharCount(L[10]), text::CharCount("十神：比肩   比肩   日元   比肩"))
+        << where << L[10];
+    EXPECT_EQ(text::CharCount(L[15]), text::CharCount("五行：木火   火土   金水   水水"))
+        << where << L[15];
+    EXPECT_EQ(text::CharCount(L[16]), text::CharCount("纳音：海中金 海中金 海中金 海中金"))
+        << where << L[16];
     EXPECT_EQ(text::CharCount(L[18]), text::CharCount("纳音：") + 40) << where;
     EXPECT_EQ(text::CharCount(L[19]), text::CharCount("十神：") + 50) << where;
     std::size_t i = 0;
@@ -296,13 +304,26 @@ TEST(SpiritStarLines, HandWorkedCharts) {
     const char* pillars;
     std::array<const char*, 4> lines;
   } cases[] = {
-      {"2000-1-1", 0, 0, "男", "八字：己卯   丙子   戊午   壬子",
+      {"2000-1-1",
+       0,
+       0,
+       "男",
+       "八字：己卯   丙子   戊午   壬子",
        {"年柱：将星   桃花", "月柱：天乙贵人 桃花 红鸾 月空 飞刃 灾煞 空亡",
-        "日柱：禄神 天喜 六厄 丧门 血刃 羊刃 将星 孤鸾煞", "时柱：天乙贵人 桃花 红鸾 月德贵人 飞刃 灾煞 空亡"}},
-      {"1984-2-4", 23, 30, "男", "八字：甲子   丙寅   戊辰   壬子",
+        "日柱：禄神 天喜 六厄 丧门 血刃 羊刃 将星 孤鸾煞",
+        "时柱：天乙贵人 桃花 红鸾 月德贵人 飞刃 灾煞 空亡"}},
+      {"1984-2-4",
+       23,
+       30,
+       "男",
+       "八字：甲子   丙寅   戊辰   壬子",
        {"年柱：太极贵人 将星  飞刃 将星", "月柱：禄神 驿马 孤辰 吊客 月德贵人 学堂 驿马 披麻",
         "日柱：金舆 华盖  太极贵人 红艳 华盖 日德", "时柱：太极贵人 将星 天德合 月空 飞刃 将星"}},
-      {"2000-1-7", 1, 30, "女", "八字：己卯   丁丑   甲子   乙丑",
+      {"2000-1-7",
+       1,
+       30,
+       "女",
+       "八字：己卯   丁丑   甲子   乙丑",
        {"年柱：将星  羊刃 丧门  金神", "月柱：太极贵人 飞刃 寡宿 披麻  天乙贵人   金神",
         "日柱：天乙贵人 桃花 红鸾 月空 天医 血刃 太极贵人 将星  金神",
         "时柱：太极贵人 飞刃 寡宿 披麻 天德合 月德合 天乙贵人"}},
@@ -311,7 +332,8 @@ TEST(SpiritStarLines, HandWorkedCharts) {
     BirthInput birth;
     BaziChart chart;
     ReportBuffer out;
-    auto result = WriteBaziReport({store, kNowYear}, PanelFor(c.date, c.hour, c.minute, c.sex), birth, chart, out);
+    auto result = WriteBaziReport({store, kNowYear}, PanelFor(c.date, c.hour, c.minute, c.sex),
+                                  birth, chart, out);
     ASSERT_FALSE(result.stopped) << result.stopReason;
     EXPECT_EQ(out.Lines()[11], c.pillars);
     for (std::size_t p = 0; p < 4; ++p) EXPECT_EQ(out.Lines()[37 + p], c.lines[p]) << c.date;

@@ -97,7 +97,8 @@ TEST(LunarCalendar, EveryLunarTripleConvertsLikeTheReferenceLoops) {
         for (bool leap : {false, true}) {
           LunarDate l{y, m, d, leap};
           // Months and days below 1 are not rejected by validation; the loops still agree.
-          ASSERT_EQ(LunarToSolar(l), ReferenceLunarToSolar(l)) << y << "-" << m << "-" << d << " " << leap;
+          ASSERT_EQ(LunarToSolar(l), ReferenceLunarToSolar(l))
+              << y << "-" << m << "-" << d << " " << leap;
         }
       }
     }
@@ -132,12 +133,12 @@ TEST(LunarCalendar, TimeOfDayIsDropped) {
 
 TEST(LunarCalendar, LunarToSolarSentinelsAndLimits) {
   EXPECT_EQ(LunarToSolar({2099, 12, 30, false}), D(2100, 2, 8));
-  EXPECT_EQ(LunarToSolar({1900, 1, 1, false}), kNoSolarDate);   // 1900 converts one way only
+  EXPECT_EQ(LunarToSolar({1900, 1, 1, false}), kNoSolarDate);  // 1900 converts one way only
   EXPECT_EQ(LunarToSolar({2100, 1, 1, false}), kNoSolarDate);
-  EXPECT_EQ(LunarToSolar({2020, 5, 1, true}), kNoSolarDate);    // 2020 leaps after month 4
-  EXPECT_EQ(LunarToSolar({2020, 4, 30, true}), kNoSolarDate);   // its leap month has 29 days
+  EXPECT_EQ(LunarToSolar({2020, 5, 1, true}), kNoSolarDate);   // 2020 leaps after month 4
+  EXPECT_EQ(LunarToSolar({2020, 4, 30, true}), kNoSolarDate);  // its leap month has 29 days
   EXPECT_EQ(LunarToSolar({2020, 4, 1, true}), D(2020, 5, 23));
-  EXPECT_EQ(LunarToSolar({2021, 1, 30, false}), kNoSolarDate);  // a small month
+  EXPECT_EQ(LunarToSolar({2021, 1, 30, false}), kNoSolarDate);    // a small month
   EXPECT_EQ(LunarToSolar({2021, 2, 30, false}), D(2021, 4, 11));  // a big one
   EXPECT_EQ(LunarToSolar({2020, 13, 1, false}), kNoSolarDate);
   EXPECT_EQ(LunarToSolar({2020, 1, 31, false}), kNoSolarDate);
@@ -185,9 +186,9 @@ TEST(LunarNames, YearMonthDay) {
   EXPECT_EQ(LunarMonthName(12, false), "十二月");
   EXPECT_EQ(LunarMonthName(0, false), "月");
   EXPECT_EQ(LunarMonthName(13, true), "闰月");
-  const std::pair<int, const char*> days[] = {{0, ""},      {1, "初一"},  {10, "初十"}, {11, "十一"},
-                                              {19, "十九"}, {20, "二十"}, {21, "廿一"}, {29, "廿九"},
-                                              {30, "三十"}, {31, ""}};
+  const std::pair<int, const char*> days[] = {
+      {0, ""},      {1, "初一"},  {10, "初十"}, {11, "十一"}, {19, "十九"},
+      {20, "二十"}, {21, "廿一"}, {29, "廿九"}, {30, "三十"}, {31, ""}};
   for (auto [d, name] : days) EXPECT_EQ(LunarDayName(d), name) << d;
   EXPECT_EQ(LunarDateText({1999, 12, 29, false}), "己卯(兔年)十二月廿九");
   EXPECT_EQ(LunarDateText({2020, 4, 1, true}), "庚子(鼠年)闰四月初一");

@@ -12,13 +12,15 @@ inline BaziChart ChartOf(std::string_view year, std::string_view month, std::str
                          std::string_view hour, bool luckReverse = false, int luckStart = 1) {
   auto stem = [](std::string_view pair) {
     for (int i = 0; i < 10; ++i) {
-      if (text::CharAt(pair, 1) == kStemNames[static_cast<std::size_t>(i)]) return Stem::FromIndex(i);
+      if (text::CharAt(pair, 1) == kStemNames[static_cast<std::size_t>(i)])
+        return Stem::FromIndex(i);
     }
     return Stem::FromIndex(0);
   };
   auto branch = [](std::string_view pair) {
     for (int i = 0; i < 12; ++i) {
-      if (text::CharAt(pair, 2) == kBranchNames[static_cast<std::size_t>(i)]) return Branch::FromIndex(i);
+      if (text::CharAt(pair, 2) == kBranchNames[static_cast<std::size_t>(i)])
+        return Branch::FromIndex(i);
     }
     return Branch::FromIndex(0);
   };

@@ -53,7 +53,8 @@ TEST_F(AttributeLines, ElementsAndTheirCount) {
   auto e = ElementLine(store_, c);
   EXPECT_EQ(e.elementText, "木火   火土   金水   水水");
   EXPECT_EQ(e.line, "五行：木火   火土   金水   水水");
-  EXPECT_EQ(ElementCountText(e.elementText), "金:占1个 0.125, 木:占1个 0.125, 水:占3个 0.375, 火:占2个 0.25, 土:占1个 0.125.");
+  EXPECT_EQ(ElementCountText(e.elementText),
+            "金:占1个 0.125, 木:占1个 0.125, 水:占3个 0.375, 火:占2个 0.25, 土:占1个 0.125.");
 }
 
 TEST(ElementCount, Shares) {
@@ -76,7 +77,8 @@ TEST(AttributeLinesWithoutTgcode, LabelsStemsAndBlanksStay) {
   auto e = ElementLine(store, c);
   EXPECT_EQ(e.line, "五行：         ");
   EXPECT_EQ(NayinLine(store, c), "纳音：   ");
-  EXPECT_EQ(ElementCountText(e.elementText), "金:占0个 0, 木:占0个 0, 水:占0个 0, 火:占0个 0, 土:占0个 0.");
+  EXPECT_EQ(ElementCountText(e.elementText),
+            "金:占0个 0, 木:占0个 0, 水:占0个 0, 火:占0个 0, 土:占0个 0.");
 }
 
 TEST(LuckRows, AgeHeaderByLuckStart) {
@@ -85,7 +87,8 @@ TEST(LuckRows, AgeHeaderByLuckStart) {
   EXPECT_EQ(rows[0], "      0-1岁   1岁   11岁   21岁   31岁   41岁   51岁   61岁   71岁   81岁");
   EXPECT_EQ(rows[1], "始于：1980   1981   1991   2001   2011   2021   2031   2041   2051   2061");
   BaziChart two = ChartOf("庚申", "戊子", "甲子", "甲子", false, 2);
-  EXPECT_EQ(LuckAgeRows(two, 1980)[0], "      1-1岁   2岁   12岁   22岁   32岁   42岁   52岁   62岁   72岁   82岁");
+  EXPECT_EQ(LuckAgeRows(two, 1980)[0],
+            "      1-1岁   2岁   12岁   22岁   32岁   42岁   52岁   62岁   72岁   82岁");
   EXPECT_EQ(LuckStartLine(two), "起运：2岁");
 }
 
@@ -125,15 +128,19 @@ TEST(LuckRows, YearMonthTable) {
   EXPECT_EQ(rows.back().substr(0, 4), "2072");
   EXPECT_EQ(YearMonthRows(1, 1901).size(), 91u);
   EXPECT_EQ(YearMonthRows(10, 1901).size(), 100u);
-  EXPECT_EQ(YearMonthRows(1, 1901)[0], "1901(辛丑)：庚寅 辛卯 壬辰 癸巳 甲午 乙未 丙申 丁酉 戊戌 己亥 庚子 辛丑");
-  EXPECT_EQ(YearMonthHeader(), "流年流月  ：正月 二月 三月 四月 五月 六月 七月 八月 九月 十月 冬月 腊月");
+  EXPECT_EQ(YearMonthRows(1, 1901)[0],
+            "1901(辛丑)：庚寅 辛卯 壬辰 癸巳 甲午 乙未 丙申 丁酉 戊戌 己亥 庚子 辛丑");
+  EXPECT_EQ(YearMonthHeader(),
+            "流年流月  ：正月 二月 三月 四月 五月 六月 七月 八月 九月 十月 冬月 腊月");
 }
 
 TEST(LuckRows, FetalOriginAndAges) {
   data::ContentStore store(test::BinDir());
   EXPECT_EQ(FetalOriginLine(store, ChartOf("己卯", "丙子", "戊午", "壬子")), "胎元：丁卯(炉中火)");
   test::TempDir empty;
-  EXPECT_EQ(FetalOriginLine(data::ContentStore(empty.path()), ChartOf("己卯", "丙子", "戊午", "壬子")), "胎元：丁卯()");
+  EXPECT_EQ(
+      FetalOriginLine(data::ContentStore(empty.path()), ChartOf("己卯", "丙子", "戊午", "壬子")),
+      "胎元：丁卯()");
   EXPECT_EQ(AgeText(1980, 1980), "00岁");
   EXPECT_EQ(AgeText(1989, 1980), "09岁");
   EXPECT_EQ(AgeText(2080, 1980), "100岁");

@@ -6,6 +6,7 @@
 #include <ctime>
 
 #include "common/text.h"
+#include "panel_fixtures.h"
 #include "reports/bazi_report.h"
 #include "reports/name_report.h"
 #include "test_support.h"
@@ -23,7 +24,8 @@ struct CliRun {
 CliRun Cli(const fs::path& folder, const std::string& args) {
   test::TempDir tmp;
   CliRun r;
-  r.status = test::RunCommand((folder / "vessa-cli").string() + " " + args + " 2>" + (tmp.path() / "err").string(), r.out);
+  r.status = test::RunCommand(
+      (folder / "vessa-cli").string() + " " + args + " 2>" + (tmp.path() / "err").string(), r.out);
   r.err = test::ReadFile(tmp.path() / "err");
   return r;
 }
@@ -39,22 +41,15 @@ int ThisYear() {
 std::string Joined(const ReportBuffer& out) { return out.Text(); }
 
 TEST(CliReadings, BaziPrintsTheCoreLines) {
-  Panel p;
-  p.surname = "张";
-  p.givenName = "三";
-  p.sex = "女";
+  Panel p = test::PanelFor("张", "三", "1984-2-4", 12, 30, "女");
   p.bloodType = "AB型";
-  p.year = "1984";
-  p.month = "2";
-  p.day = "4";
-  p.hour = "午 12";
-  p.minute = "30";
   data::ContentStore store(test::BinDir());
   BirthInput birth;
   BaziChart chart;
   ReportBuffer out;
   ASSERT_FALSE(WriteBaziReport({store, ThisYear()}, p, birth, chart, out).stopped);
-  CliRun r = Cli("bazi --surname 张 --given 三 --sex 女 --blood AB型 --date 1984-2-4 --hour 12 --minute 30");
+  CliRun r = Cli(
+      "bazi --surname 张 --given 三 --sex 女 --blood AB型 --date 1984-2-4 --hour 12 --minute 30");
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, Joined(out));
 
@@ -66,7 +61,8 @@ TEST(CliReadings, BaziPrintsTheCoreLines) {
                {"bloodtype", BirthInfoMode::BloodType}};
   for (const auto& m : modes) {
     WriteBirthInfoReport({store, ThisYear()}, m.mode, p, birth, chart, out);
-    r = Cli(std::string(m.command) + " --surname 张 --given 三 --sex 女 --blood AB型 --date 1984-2-4 --hour 12 --minute 30");
+    r = Cli(std::string(m.command) +
+            " --surname 张 --given 三 --sex 女 --blood AB型 --date 1984-2-4 --hour 12 --minute 30");
     EXPECT_EQ(r.status, 0) << m.command;
     EXPECT_EQ(r.out, Joined(out)) << m.command;
   }
@@ -96,8 +92,9 @@ TEST(CliReadings, ExitStatusOfEachOutcome) {
   r = Cli("bazi --surname 张 --given 三 --date 1900-1-1");
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.err, "请检查输入数据是否出错！\n");
-  for (const char* bad : {"bazi --hour 24", "bazi --minute x", "bazi --sex M", "bazi --blood C型", "bazi --date 1980",
-                          "bazi extra", "name --surname 欧阳修", "naming", "naming 李 --pick x"}) {
+  for (const char* bad :
+       {"bazi --hour 24", "bazi --minute x", "bazi --sex M", "bazi --blood C型", "bazi --date 1980",
+        "bazi extra", "name --surname 欧阳修", "naming", "naming 李 --pick x"}) {
     EXPECT_EQ(Cli(bad).status, 2) << bad;
   }
 }
@@ -126,10 +123,8 @@ TEST(CliReadings, StoppedReadingKeepsItsLines) {
 
 TEST(CliReadings, NameCommands) {
   BirthInput birth;
-  Panel p;
-  p.surname = "张";
-  p.givenName = "三丰";
-  ASSERT_TRUE(ReadBirthInput(p, BirthInputKind::Name, birth).ok());
+  ASSERT_TRUE(
+      ReadBirthInput(test::PanelFor("张", "三丰", "1980-1-1"), BirthInputKind::Name, birth).ok());
   data::ContentStore store(test::BinDir());
   ReportBuffer out;
   NameReport({store, ThisYear()}, birth, out);
@@ -160,14 +155,16 @@ TEST(CliReadings, NameCommands) {
 TEST(CliReadings, ChartAndInputJson) {
   CliRun r = Cli("chart --surname 张 --given 三 --date 2000-1-1 --json");
   EXPECT_EQ(r.status, 0);
-  for (const char* piece : {"\"input\":{", "\"chart\":{", "\"yearStemName\":\"己\"", "\"luckStart\":9",
-                            "\"luckReverse\":true", "\"hiddenStems\":[\"乙\",\"癸\",\"己丁\",\"癸\"]",
-                            "\"hiddenIndex\":[3,0,6,0]", "\"fetalOrigin\":\"丁卯 \"", "\"termShift\":0"}) {
+  for (const char* piece :
+       {"\"input\":{", "\"chart\":{", "\"yearStemName\":\"己\"", "\"luckStart\":9",
+        "\"luckReverse\":true", "\"hiddenStems\":[\"乙\",\"癸\",\"己丁\",\"癸\"]",
+        "\"hiddenIndex\":[3,0,6,0]", "\"fetalOrigin\":\"丁卯 \"", "\"termShift\":0"}) {
     EXPECT_TRUE(text::Contains(r.out, piece)) << piece;
   }
   r = Cli("input --surname 张 --given 三 --date 2020-4-1 --lunar --json");
   EXPECT_EQ(r.status, 0);
-  EXPECT_TRUE(text::Contains(r.out, "\"solarDateText\":\"2020-04-23\",\"lunarDateText\":\"庚子(鼠年)四月初一\""));
+  EXPECT_TRUE(text::Contains(
+      r.out, "\"solarDateText\":\"2020-04-23\",\"lunarDateText\":\"庚子(鼠年)四月初一\""));
   EXPECT_TRUE(text::Contains(r.out, "\"monthText\":\"04\",\"dayText\":\"23\""));
   r = Cli("input --surname 张 --given 三 --date 1999-12-29 --lunar --json");
   EXPECT_TRUE(text::Contains(r.out, "\"solarDateText\":\"2000-02-04\""));
@@ -175,8 +172,12 @@ TEST(CliReadings, ChartAndInputJson) {
   r = Cli("input --surname 张 --given 三 --kind name --json");
   EXPECT_TRUE(text::Contains(r.out, "\"bloodType\":\"\""));
   EXPECT_TRUE(text::Contains(r.out, "\"hourNumberText\":\"\""));
-  for (auto [date, name] : {std::pair{"1980-1-19", "摩羯座"}, {"1980-1-20", "水瓶座"}, {"1980-6-21", "双子座"},
-                            {"1980-6-22", "巨蟹座"}, {"1980-12-31", "摩羯座"}, {"1981-1-1", "摩羯座"}}) {
+  for (auto [date, name] : {std::pair{"1980-1-19", "摩羯座"},
+                            {"1980-1-20", "水瓶座"},
+                            {"1980-6-21", "双子座"},
+                            {"1980-6-22", "巨蟹座"},
+                            {"1980-12-31", "摩羯座"},
+                            {"1981-1-1", "摩羯座"}}) {
     r = Cli(std::string("input --surname 张 --given 三 --date ") + date + " --json");
     EXPECT_TRUE(text::Contains(r.out, std::string("\"constellation\":\"") + name + "\"")) << date;
   }

@@ -10,7 +10,9 @@ namespace {
 
 std::string Cli(const std::string& args, int& status, bool with_stderr = false) {
   std::string out;
-  status = test::RunCommand((test::BinDir() / "vessa-cli").string() + " " + args + (with_stderr ? " 2>&1" : " 2>/dev/null"), out);
+  status = test::RunCommand((test::BinDir() / "vessa-cli").string() + " " + args +
+                                (with_stderr ? " 2>&1" : " 2>/dev/null"),
+                            out);
   return out;
 }
 
@@ -49,8 +51,9 @@ TEST(CliCalendar, GbkOutput) {
 }
 
 TEST(CliCalendar, MalformedArgumentsAreUsageErrors) {
-  for (const char* args : {"", "lunar", "lunar 2020-02-30", "lunar 2020-1-2 2020-1-1", "lunar x", "solar 2020 4",
-                           "solar 2020 a 1", "terms", "terms 20x1", "nosuchcommand", "--nosuchoption lunar 2020-1-1"}) {
+  for (const char* args : {"", "lunar", "lunar 2020-02-30", "lunar 2020-1-2 2020-1-1", "lunar x",
+                           "solar 2020 4", "solar 2020 a 1", "terms", "terms 20x1", "nosuchcommand",
+                           "--nosuchoption lunar 2020-1-1"}) {
     int status = -1;
     std::string out = Cli(args, status, true);
     EXPECT_EQ(status, 2) << args;

@@ -59,7 +59,8 @@ TEST(Text, ShortestDecimal) {
 TEST(DateText, ParseAndFormat) {
   EXPECT_EQ(FormatDate(ParseDate("1980-1-1")), "1980-01-01");
   EXPECT_EQ(FormatDate(ParseDate(" 2000-02-29 ")), "2000-02-29");
-  for (const char* bad : {"2001-2-29", "1990-4-31", "1980-13-1", "1980/1/1", "abc", "", "1980-1-1x"}) {
+  for (const char* bad :
+       {"2001-2-29", "1990-4-31", "1980-13-1", "1980/1/1", "abc", "", "1980-1-1x"}) {
     try {
       ParseDate(bad);
       FAIL() << bad;

@@ -17,7 +17,8 @@ namespace fs = std::filesystem;
 
 std::vector<fs::path> Sources() {
   std::vector<fs::path> files;
-  for (const char* folder : {"db/dream", "db/MorFile", "db/MorBirth", "db/Tgcode", "src/numbers/data"}) {
+  for (const char* folder :
+       {"db/dream", "db/MorFile", "db/MorBirth", "db/Tgcode", "src/numbers/data"}) {
     for (const auto& entry : fs::directory_iterator(test::SourceDir() / folder)) {
       if (entry.path().extension() == ".tsv") files.push_back(entry.path());
     }
@@ -41,7 +42,8 @@ TEST(ContentSources, EveryTextIsGbk) {
 
 // Texts that should differ never repeat within a column.
 TEST(ContentSources, NoTextRepeatsWithinItsColumn) {
-  const std::set<std::string> keyLike = {"num", "weight", "title", "djc", "jx", "tg", "dz", "wh", "sj", "key"};
+  const std::set<std::string> keyLike = {"num", "weight", "title", "djc", "jx",
+                                         "tg",  "dz",     "wh",    "sj",  "key"};
   for (const auto& file : Sources()) {
     if (file.filename() == "bihua.tsv") continue;
     const tsv::Table table = tsv::ReadFile(file.string());
@@ -49,7 +51,8 @@ TEST(ContentSources, NoTextRepeatsWithinItsColumn) {
       if (keyLike.count(table.columns[c])) continue;
       std::set<std::string> seen;
       for (const auto& row : table.rows) {
-        EXPECT_TRUE(seen.insert(row[c]).second) << file.filename() << " " << table.columns[c] << ": " << row[c];
+        EXPECT_TRUE(seen.insert(row[c]).second)
+            << file.filename() << " " << table.columns[c] << ": " << row[c];
       }
     }
   }
@@ -72,11 +75,13 @@ TEST(ContentSources, ScrambledColumnsRoundTrip) {
     const int key = table.Column(c.key), content = table.Column("content");
     for (const auto& row : table.rows) {
       auto stored = store.First(data::DatabaseFile::MorFile,
-                                std::string("select content from ") + c.table + " where " + c.key + " = '" + row[key] + "'",
+                                std::string("select content from ") + c.table + " where " + c.key +
+                                    " = '" + row[key] + "'",
                                 data::FailurePolicy::Report);
       ASSERT_TRUE(stored) << c.table << " " << row[key];
       EXPECT_NE(stored->Text(std::size_t{0}), row[content]);  // not stored in the clear
-      EXPECT_EQ(data::UnscrambleText(stored->Text(std::size_t{0}), data::kScrambleKey, data::kScramblePasses, beep),
+      EXPECT_EQ(data::UnscrambleText(stored->Text(std::size_t{0}), data::kScrambleKey,
+                                     data::kScramblePasses, beep),
                 row[content]);
       ++checked;
     }

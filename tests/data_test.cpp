@@ -17,7 +17,8 @@ using test::TempDir;
 
 TEST(AccessDialect, Rewrites) {
   const std::pair<const char*, const char*> cases[] = {
-      {"select top 1 wh from hzwh where hz like '%甲%'", "select wh from hzwh where hz like '%甲%' LIMIT 1"},
+      {"select top 1 wh from hzwh where hz like '%甲%'",
+       "select wh from hzwh where hz like '%甲%' LIMIT 1"},
       {"select  top 1 sjrs from sjrs where wh = '木' and sj = '春' ",
        "select  sjrs from sjrs where wh = '木' and sj = '春' LIMIT 1"},
       {"Select * from 81 where num = 5", "Select * from \"81\" where num = 5"},
@@ -26,11 +27,14 @@ TEST(AccessDialect, Rewrites) {
        "Select title from sancai where djc = 1 and ACCESS_LEFT(title,1) = '金'"},
       {"select SJ from JQ where FORMAT(SJ,'yyyy-mm-dd') = '2021-02-03'",
        "select SJ from JQ where ACCESS_FORMAT(SJ,'yyyy-mm-dd') = '2021-02-03'"},
-      {"Select top 1 * from huangdao where gn = #2021-2-3#", "Select * from huangdao where gn = '2021-02-03' LIMIT 1"},
+      {"Select top 1 * from huangdao where gn = #2021-2-3#",
+       "Select * from huangdao where gn = '2021-02-03' LIMIT 1"},
       {"select x from t where a like '%[%]%'", "select x from t where a like '%\\%%' ESCAPE '\\'"},
-      {"select x from t where a like '%[_]x[[]%'", "select x from t where a like '%\\_x\\[%' ESCAPE '\\'"},
+      {"select x from t where a like '%[_]x[[]%'",
+       "select x from t where a like '%\\_x\\[%' ESCAPE '\\'"},
       // Literals are not touched: a "top" or a "#" inside quotes stays.
-      {"select a from t where b = 'select top 2 #1#'", "select a from t where b = 'select top 2 #1#'"},
+      {"select a from t where b = 'select top 2 #1#'",
+       "select a from t where b = 'select top 2 #1#'"},
       {"select a from t where b = 'it''s'", "select a from t where b = 'it''s'"},
   };
   for (auto [access, sqlite] : cases) EXPECT_EQ(TranslateAccessSql(access), sqlite) << access;
@@ -44,7 +48,8 @@ TEST(SqlText, WaysOfPuttingAKey) {
             "select top 1 layin from jiazi where jiazi = '甲子' ");
   EXPECT_EQ(Inline("select  top 1 content from qtbj where tg = '", "甲", "' and dz = '", "寅"),
             "select  top 1 content from qtbj where tg = '甲' and dz = '寅' ");
-  EXPECT_EQ(Formatted("select a from t where n = %d and s = '%s' and p like '%%x'", {std::int64_t{7}, "a'b"}),
+  EXPECT_EQ(Formatted("select a from t where n = %d and s = '%s' and p like '%%x'",
+                      {std::int64_t{7}, "a'b"}),
             "select a from t where n = 7 and s = 'a'b' and p like '%x'");
   EXPECT_EQ(WithDate("Select top 1 * from huangdao where gn = #", MakeDate(2021, 2, 3), "#"),
             "Select top 1 * from huangdao where gn = #2021-02-03#");
@@ -54,11 +59,14 @@ TEST(SqlText, WaysOfPuttingAKey) {
 TEST(ContentStore, ConnectionStrings) {
   ContentStore store("/opt/vessa");
   EXPECT_EQ(store.TgcodeConnection(),
-            "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/opt/vessa//Tgcode.dll;Persist Security Info=True");
+            "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/opt/vessa//Tgcode.dll;Persist Security "
+            "Info=True");
   EXPECT_EQ(store.DreamConnection(),
-            "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/opt/vessa//dream.dll;Persist Security Info=True");
+            "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/opt/vessa//dream.dll;Persist Security "
+            "Info=True");
   EXPECT_EQ(DataSourceOf(store.MorFileConnection()), "/opt/vessa//MorFile.dll");
-  EXPECT_EQ(DataSourceOf(ContentStore("/opt/vessa/").MorBirthConnection()), "/opt/vessa//MorBirth.dll");
+  EXPECT_EQ(DataSourceOf(ContentStore("/opt/vessa/").MorBirthConnection()),
+            "/opt/vessa//MorBirth.dll");
 }
 
 struct CatalogueEntry {
@@ -83,14 +91,18 @@ std::vector<CatalogueEntry> Catalogue() {
       {F::MorFile, "select content from qingxv where title = " + Quoted("白羊座"), P::Cancel},
       {F::MorFile, "select content from shiye where title = " + Quoted("白羊座"), P::Cancel},
       {F::MorFile, "Select djc from sancai where title = " + Quoted("木火土") + " ", P::Cancel},
-      {F::MorFile, "Select title from sancai where djc = 1 and left(title,1) = " + Quoted("金"), P::Report},
+      {F::MorFile, "Select title from sancai where djc = 1 and left(title,1) = " + Quoted("金"),
+       P::Report},
       {F::MorFile, "Select content from sancai where title = " + Quoted("木火土") + " ", P::Cancel},
       {F::MorFile, Formatted("Select * from 81 where num = %d", {std::int64_t{15}}), P::Cancel},
       {F::MorFile, "Select content from namefx where num = " + Quoted("15"), P::Cancel},
-      {F::MorFile, Formatted("Select top 1 * from sancai2009 where title = '%s'", {"木火土"}), P::Report},
+      {F::MorFile, Formatted("Select top 1 * from sancai2009 where title = '%s'", {"木火土"}),
+       P::Report},
       {F::MorBirth, "select Tite,content from Noter where Cid = " + Quoted("a1"), P::Cancel},
-      {F::MorBirth, Formatted("select top 1 * from QQpd where bihua like '%s'", {"%,12,%"}), P::Report},
-      {F::MorBirth, WithDate("Select top 1 * from huangdao where gn = #", MakeDate(2021, 2, 3), "#"), P::Report},
+      {F::MorBirth, Formatted("select top 1 * from QQpd where bihua like '%s'", {"%,12,%"}),
+       P::Report},
+      {F::MorBirth,
+       WithDate("Select top 1 * from huangdao where gn = #", MakeDate(2021, 2, 3), "#"), P::Report},
       {F::Dream, "Select weight from chenggu1 where year =" + Quoted("1980"), P::Cancel},
       {F::Dream, "Select weight from chenggu2 where month2 =" + Quoted("1"), P::Cancel},
       {F::Dream, "Select weight from chenggu3 where day2 =" + Quoted("1"), P::Cancel},
@@ -100,16 +112,22 @@ std::vector<CatalogueEntry> Catalogue() {
       {F::Tgcode, "select top 1 wh from hzwh where hz like " + QuotedLike("甲"), P::Ignore},
       {F::Tgcode, Inline("select top 1 ShiShen from Shishen where jiazi = '", "甲丙"), P::Ignore},
       {F::Tgcode, Inline("select top 1 layin from jiazi where jiazi = '", "甲子"), P::Ignore},
-      {F::Tgcode, Inline("select  top 1 sjrs from sjrs where wh = '", "木", "' and sj = '", "春"), P::Ignore},
-      {F::Tgcode, Inline("select  top 1 content from qtbj where tg = '", "甲", "' and dz = '", "寅"), P::Ignore},
+      {F::Tgcode, Inline("select  top 1 sjrs from sjrs where wh = '", "木", "' and sj = '", "春"),
+       P::Ignore},
       {F::Tgcode,
-       Formatted("select top 1 SJ from JQ where YearA = %d  and JQ in ('立春','惊蛰','清明','立夏','芒种','小暑',"
+       Inline("select  top 1 content from qtbj where tg = '", "甲", "' and dz = '", "寅"),
+       P::Ignore},
+      {F::Tgcode,
+       Formatted("select top 1 SJ from JQ where YearA = %d  and JQ in "
+                 "('立春','惊蛰','清明','立夏','芒种','小暑',"
                  "'立秋','白露','寒露','立冬','大雪','小寒') and FORMAT(SJ,'yyyy-mm-dd') = '%s'",
                  {std::int64_t{2021}, "2021-02-03"}),
        P::Ignore},
-      {F::Tgcode, Formatted("select ID,GuaCode,GuaTite,GuaValue from 64gua where ID = %d ", {std::int64_t{5}}),
+      {F::Tgcode,
+       Formatted("select ID,GuaCode,GuaTite,GuaValue from 64gua where ID = %d ", {std::int64_t{5}}),
        P::Report},
-      {F::Tgcode, Formatted("select ID,GuaCode,GuaTite,GuaValue from 64gua where GuaCode = '%s' ", {"101010"}),
+      {F::Tgcode,
+       Formatted("select ID,GuaCode,GuaTite,GuaValue from 64gua where GuaCode = '%s' ", {"101010"}),
        P::Report},
   };
 }
@@ -118,29 +136,34 @@ TEST(ContentStore, EveryCatalogueStatementRunsAgainstTheBuiltFiles) {
   ContentStore store(test::BinDir());
   for (const auto& entry : Catalogue()) {
     // Under "report" a statement the engine rejects would throw; none may.
-    EXPECT_NO_THROW(store.All(entry.file, entry.statement, FailurePolicy::Report)) << entry.statement;
+    EXPECT_NO_THROW(store.All(entry.file, entry.statement, FailurePolicy::Report))
+        << entry.statement;
   }
 }
 
 TEST(ContentStore, BuiltTablesAnswerKnownKeys) {
   ContentStore store(test::BinDir());
-  EXPECT_EQ(store.Text(DatabaseFile::Tgcode, Inline("select top 1 layin from jiazi where jiazi = '", "甲子"), "layin",
+  EXPECT_EQ(store.Text(DatabaseFile::Tgcode,
+                       Inline("select top 1 layin from jiazi where jiazi = '", "甲子"), "layin",
                        FailurePolicy::Ignore),
             "海中金");
-  EXPECT_EQ(store.Text(DatabaseFile::Tgcode, "select top 1 wh from hzwh where hz like " + QuotedLike("亥"), "wh",
+  EXPECT_EQ(store.Text(DatabaseFile::Tgcode,
+                       "select top 1 wh from hzwh where hz like " + QuotedLike("亥"), "wh",
                        FailurePolicy::Ignore),
             "水");
   // The jie term of 2021-02-03 through FORMAT on the stored date-time.
-  auto row = store.First(DatabaseFile::Tgcode,
-                         Formatted("select top 1 SJ from JQ where YearA = %d  and JQ in ('立春','惊蛰') and "
-                                   "FORMAT(SJ,'yyyy-mm-dd') = '%s'",
-                                   {std::int64_t{2021}, "2021-02-03"}),
-                         FailurePolicy::Ignore);
+  auto row = store.First(
+      DatabaseFile::Tgcode,
+      Formatted("select top 1 SJ from JQ where YearA = %d  and JQ in ('立春','惊蛰') and "
+                "FORMAT(SJ,'yyyy-mm-dd') = '%s'",
+                {std::int64_t{2021}, "2021-02-03"}),
+      FailurePolicy::Ignore);
   ASSERT_TRUE(row);
   EXPECT_EQ(row->Text("SJ").substr(0, 10), "2021-02-03");
-  EXPECT_EQ(store.Text(DatabaseFile::Dream, "Select weight from chenggu1 where year =" + Quoted("1984"), 0,
-                       FailurePolicy::Cancel),
-            "1.2");  // 甲子
+  EXPECT_EQ(
+      store.Text(DatabaseFile::Dream, "Select weight from chenggu1 where year =" + Quoted("1984"),
+                 0, FailurePolicy::Cancel),
+      "1.2");  // 甲子
 }
 
 TEST(ContentStore, PoliciesWithAMissingFile) {
@@ -155,12 +178,14 @@ TEST(ContentStore, PoliciesWithAMissingFile) {
     store.First(DatabaseFile::Tgcode, sql, FailurePolicy::Report);
     FAIL() << "no error reported";
   } catch (const ReportedError& e) {
-    EXPECT_NE(std::string(e.what()).find("unable to open database file"), std::string::npos) << e.what();
+    EXPECT_NE(std::string(e.what()).find("unable to open database file"), std::string::npos)
+        << e.what();
   }
   // The other files still answer.
-  EXPECT_EQ(store.Text(DatabaseFile::Dream, "Select weight from chenggu2 where month2 =" + Quoted("3"), 0,
-                       FailurePolicy::Cancel),
-            "1.8");
+  EXPECT_EQ(
+      store.Text(DatabaseFile::Dream, "Select weight from chenggu2 where month2 =" + Quoted("3"), 0,
+                 FailurePolicy::Cancel),
+      "1.8");
 }
 
 TEST(ContentStore, PoliciesWithARejectedStatement) {
@@ -173,20 +198,25 @@ TEST(ContentStore, PoliciesWithARejectedStatement) {
 
 TEST(ContentStore, FilesAreOpenedReadOnly) {
   ContentStore store(test::BinDir());
-  EXPECT_THROW(store.First(DatabaseFile::Tgcode, "delete from jiazi", FailurePolicy::Report), ReportedError);
-  EXPECT_EQ(store.All(DatabaseFile::Tgcode, "select jiazi from jiazi", FailurePolicy::Report).size(), 60u);
+  EXPECT_THROW(store.First(DatabaseFile::Tgcode, "delete from jiazi", FailurePolicy::Report),
+               ReportedError);
+  EXPECT_EQ(
+      store.All(DatabaseFile::Tgcode, "select jiazi from jiazi", FailurePolicy::Report).size(),
+      60u);
 }
 
 class FixtureStore : public ::testing::Test {
  protected:
   void SetUp() override {
-    test::MakeDatabase(dir_.path() / "MorFile.dll",
-                       "CREATE TABLE bihua (num TEXT, hanzi TEXT);"
-                       "INSERT INTO bihua VALUES ('3', 'abc'), ('4', 'x%y'), ('5', 'p_q'), ('6', 'O''Brien'),"
-                       "('7', 'a[b]');");
+    test::MakeDatabase(
+        dir_.path() / "MorFile.dll",
+        "CREATE TABLE bihua (num TEXT, hanzi TEXT);"
+        "INSERT INTO bihua VALUES ('3', 'abc'), ('4', 'x%y'), ('5', 'p_q'), ('6', 'O''Brien'),"
+        "('7', 'a[b]');");
   }
   std::string Strokes(std::string_view ch) {
-    return store_.Text(DatabaseFile::MorFile, "Select num from bihua where hanzi like " + QuotedLike(ch), 0,
+    return store_.Text(DatabaseFile::MorFile,
+                       "Select num from bihua where hanzi like " + QuotedLike(ch), 0,
                        FailurePolicy::Cancel);
   }
   TempDir dir_;
@@ -204,19 +234,20 @@ TEST_F(FixtureStore, LikeWildcardsInUserTextMatchLiterally) {
 
 TEST_F(FixtureStore, QuotedKeyDoublesItsQuote) {
   EXPECT_EQ(Strokes("'"), "6");
-  EXPECT_EQ(store_.Text(DatabaseFile::MorFile, "select num from bihua where hanzi = " + Quoted("O'Brien"), 0,
-                        FailurePolicy::Report),
-            "6");
+  EXPECT_EQ(
+      store_.Text(DatabaseFile::MorFile, "select num from bihua where hanzi = " + Quoted("O'Brien"),
+                  0, FailurePolicy::Report),
+      "6");
 }
 
 TEST(Scramble, StoredTextEdgeCases) {
   int beeps = 0;
   auto beep = [&] { ++beeps; };
   EXPECT_EQ(UnscrambleText("", kScrambleKey, kScramblePasses, beep), "");
-  EXPECT_EQ(HexPairsToText("414", beep), "A");        // the odd last character is ignored
-  EXPECT_EQ(HexPairsToText("41G142", beep), "AB");    // "G1" beeps and is skipped
+  EXPECT_EQ(HexPairsToText("414", beep), "A");      // the odd last character is ignored
+  EXPECT_EQ(HexPairsToText("41G142", beep), "AB");  // "G1" beeps and is skipped
   EXPECT_EQ(beeps, 1);
-  EXPECT_EQ(HexPairsToText("6a6B", beep), "jk");      // either case
+  EXPECT_EQ(HexPairsToText("6a6B", beep), "jk");        // either case
   EXPECT_EQ(UnscrambleText("4142", 0, 0, beep), "AB");  // no pass: plain bytes
   EXPECT_EQ(UnscrambleText("4142", kScrambleKey, -3, beep), "AB");
   EXPECT_EQ(beeps, 1);
@@ -224,7 +255,8 @@ TEST(Scramble, StoredTextEdgeCases) {
 
 TEST(Scramble, RoundTripsRandomGbkTexts) {
   std::mt19937 rng(20261211);
-  const std::string pool[] = {"甲", "乙", "木", "火", "，", "。", "A", "z", "9", " ", "囍", "龘", "の", "—", "【", "】"};
+  const std::string pool[] = {"甲", "乙", "木", "火", "，", "。", "A",  "z",
+                              "9",  " ",  "囍", "龘", "の", "—",  "【", "】"};
   std::uniform_int_distribution<std::size_t> pick(0, std::size(pool) - 1), len(0, 200);
   for (int trial = 0; trial < 500; ++trial) {
     std::string text;

@@ -3,24 +3,18 @@
 #include "common/errors.h"
 #include "common/text.h"
 #include "names/five_grids.h"
+#include "panel_fixtures.h"
 #include "reports/name_report.h"
 #include "test_support.h"
 
 namespace vessa {
 namespace {
 
-BirthInput NameBirth(const char* surname, const char* given, const char* date = "1980-1-1", int hour = 0) {
-  Panel p;
-  p.surname = surname;
-  p.givenName = given;
-  std::string d = date;
-  p.year = d.substr(0, d.find('-'));
-  d = d.substr(d.find('-') + 1);
-  p.month = d.substr(0, d.find('-'));
-  p.day = d.substr(d.find('-') + 1);
-  p.hour = std::string(kHourItems[static_cast<std::size_t>(hour)]);
+BirthInput NameBirth(const char* surname, const char* given, const char* date = "1980-1-1",
+                     int hour = 0) {
   BirthInput birth;
-  EXPECT_TRUE(ReadBirthInput(p, BirthInputKind::Name, birth).ok());
+  EXPECT_TRUE(
+      ReadBirthInput(test::PanelFor(surname, given, date, hour), BirthInputKind::Name, birth).ok());
   return birth;
 }
 
@@ -30,7 +24,9 @@ TEST(NameReading, LayoutWithTheShippedData) {
   NameReport({store, 2026}, NameBirth("张", "三丰", "1980-1-1", 10), out);
   const auto& L = out.Lines();
   ASSERT_EQ(L.size(), 86u);
-  EXPECT_EQ(L[0], "张三丰,你今年:46岁,您出生于公历 1980年01月01日10点  农历 己未(羊年)十一月十四 生肖:羊 星座:摩羯座");
+  EXPECT_EQ(L[0],
+            "张三丰,你今年:46岁,您出生于公历 1980年01月01日10点  农历 己未(羊年)十一月十四 生肖:羊 "
+            "星座:摩羯座");
   EXPECT_EQ(L[2], std::string(65, '-'));
   EXPECT_EQ(L[4], "【评分分析】");
   EXPECT_EQ(L[6], "天格: 12 凶 得分(总分10)：7");
@@ -52,7 +48,9 @@ TEST(NameReading, LayoutWithTheShippedData) {
   EXPECT_EQ(L[47], "");
   EXPECT_EQ(L[48], "");
   EXPECT_EQ(L[49], std::string(65, '-'));
-  EXPECT_EQ(L[51], "【三才数理分析】：您的姓名三才配置为：木火金。它具有如下数理诱导力，据此会对人生产生一定的影响。");
+  EXPECT_EQ(L[51],
+            "【三才数理分析】：您的姓名三才配置为：木火金。它具有如下数理诱导力，据此会对人生产生一"
+            "定的影响。");
   EXPECT_TRUE(text::StartsWith(L[55], "详细评论:"));
   EXPECT_TRUE(text::StartsWith(L[59], "【对基础运的影响】："));
   EXPECT_TRUE(text::StartsWith(L[61], "【对成功运的影响】："));
@@ -73,10 +71,12 @@ TEST(NameReading, HeaderHourAndAge) {
   data::ContentStore store(test::BinDir());
   ReportBuffer out;
   NameReport({store, 2026}, NameBirth("欧阳", "明", "2026-3-8", 23), out);
-  EXPECT_TRUE(text::StartsWith(out.Lines()[0], "欧阳明,你今年:0岁,您出生于公历 2026年03月08日23点  农历 "));
+  EXPECT_TRUE(
+      text::StartsWith(out.Lines()[0], "欧阳明,你今年:0岁,您出生于公历 2026年03月08日23点  农历 "));
   EXPECT_EQ(out.Count(), 86u);  // a compound surname with one character: the same layout
   NameReport({store, 2026}, NameBirth("欧阳", "明", "2025-12-31", 0), out);
-  EXPECT_TRUE(text::StartsWith(out.Lines()[0], "欧阳明,你今年:1岁,您出生于公历 2025年12月31日0点  农历 "));
+  EXPECT_TRUE(
+      text::StartsWith(out.Lines()[0], "欧阳明,你今年:1岁,您出生于公历 2025年12月31日0点  农历 "));
 }
 
 class DamagedNameData : public ::testing::Test {

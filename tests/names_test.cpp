@@ -24,17 +24,22 @@ std::string Scrambled(const std::string& text) {
 class NameFixture : public ::testing::Test {
  protected:
   void SetUp() override {
-    test::MakeDatabase(dir_.path() / "MorFile.dll",
-                       "CREATE TABLE bihua (num TEXT, hanzi TEXT);"
-                       "INSERT INTO bihua VALUES ('1', '一'), ('4', '王欧'), ('5', '阳'), ('6', '明'), ('7', '月李'),"
-                       "('10', '芳玲'), ('11', '张');"
-                       "CREATE TABLE sancai (title TEXT, djc INTEGER, content TEXT);"
-                       "INSERT INTO sancai VALUES ('木火土', 4, '" + Scrambled("木火土之读") + "'),"
-                       "('金火土', 1, ''), ('金金金', 9, '');"
-                       "CREATE TABLE \"81\" (num INTEGER, yy TEXT, jx TEXT, \"as\" TEXT, content TEXT);"
-                       "INSERT INTO \"81\" VALUES (6, '六之诗', '（半吉）', '六之示', '六之读');"
-                       "CREATE TABLE namefx (num TEXT, content TEXT);"
-                       "INSERT INTO namefx VALUES ('2', '" + Scrambled("二之析") + "');");
+    test::MakeDatabase(
+        dir_.path() / "MorFile.dll",
+        "CREATE TABLE bihua (num TEXT, hanzi TEXT);"
+        "INSERT INTO bihua VALUES ('1', '一'), ('4', '王欧'), ('5', '阳'), ('6', '明'), ('7', "
+        "'月李'),"
+        "('10', '芳玲'), ('11', '张');"
+        "CREATE TABLE sancai (title TEXT, djc INTEGER, content TEXT);"
+        "INSERT INTO sancai VALUES ('木火土', 4, '" +
+            Scrambled("木火土之读") +
+            "'),"
+            "('金火土', 1, ''), ('金金金', 9, '');"
+            "CREATE TABLE \"81\" (num INTEGER, yy TEXT, jx TEXT, \"as\" TEXT, content TEXT);"
+            "INSERT INTO \"81\" VALUES (6, '六之诗', '（半吉）', '六之示', '六之读');"
+            "CREATE TABLE namefx (num TEXT, content TEXT);"
+            "INSERT INTO namefx VALUES ('2', '" +
+            Scrambled("二之析") + "');");
   }
   test::TempDir dir_;
   data::ContentStore store_{dir_.path()};
@@ -46,7 +51,7 @@ TEST_F(NameFixture, GridsOfSingleAndCompoundNames) {
     const char* given;
     FiveGrids grids;
   } cases[] = {
-      {"王", "一", {5, 2, 5, 5, 2}},         // one and one: 外格 is 2
+      {"王", "一", {5, 2, 5, 5, 2}},          // one and one: 外格 is 2
       {"欧阳", "明月", {9, 13, 11, 22, 12}},  // s1 + g2 + 1
       {"欧阳", "明", {9, 7, 11, 15, 5}},      // s1 + 1
       {"王", "明月", {5, 13, 10, 17, 8}},     // g2 + 1
@@ -87,8 +92,9 @@ TEST_F(NameFixture, GradesAndNumberTexts) {
 }
 
 TEST(FiveGrids, ElementsClassesAndScores) {
-  const std::pair<int, const char*> elements[] = {{1, "木"}, {2, "木"},  {3, "火"},  {14, "火"}, {25, "土"}, {6, "土"},
-                                                  {7, "金"}, {18, "金"}, {19, "水"}, {20, "水"}, {0, "水"},  {-3, ""}};
+  const std::pair<int, const char*> elements[] = {{1, "木"},  {2, "木"},  {3, "火"}, {14, "火"},
+                                                  {25, "土"}, {6, "土"},  {7, "金"}, {18, "金"},
+                                                  {19, "水"}, {20, "水"}, {0, "水"}, {-3, ""}};
   for (auto [n, e] : elements) EXPECT_EQ(NumberElement(n), e) << n;
   EXPECT_EQ(ThreeTalentKey(12, 23, 35), "木火土");
   EXPECT_EQ(LuckClass(81), "吉");
@@ -103,7 +109,8 @@ TEST(FiveGrids, ElementsClassesAndScores) {
   EXPECT_EQ(GridScore(1, NameGrid::Heaven), 10);
   EXPECT_EQ(GridScore(2, NameGrid::Earth), 7);
   EXPECT_EQ(GridScore(2, NameGrid::Total), 14);
-  const std::pair<int, double> grades[] = {{1, 20}, {2, 18}, {3, 16}, {4, 15}, {5, 14}, {6, 13}, {7, 12}, {0, -1}, {8, -1}};
+  const std::pair<int, double> grades[] = {{1, 20}, {2, 18}, {3, 16}, {4, 15}, {5, 14},
+                                           {6, 13}, {7, 12}, {0, -1}, {8, -1}};
   for (auto [g, s] : grades) EXPECT_EQ(GradeScore(g), s) << g;
   // Every number 1-81 stands in exactly one list, nothing else in any.
   for (int n = -5; n <= 200; ++n) {
@@ -154,7 +161,8 @@ TEST_F(NameFixture, ProposalsForASevenStrokeSurname) {
 TEST_F(NameFixture, NameTest) {
   EXPECT_TRUE(NameTestLines(data::Query(store_.MorFileConnection()), store_, "王", " ").empty());
   EXPECT_TRUE(NameTestLines(data::Query(store_.MorFileConnection()), store_, "", "一").empty());
-  const auto lines = NameTestLines(data::Query(store_.MorFileConnection()), store_, "王", "一");  // 5 2 5 5 2: 土土木
+  const auto lines = NameTestLines(data::Query(store_.MorFileConnection()), store_, "王",
+                                   "一");  // 5 2 5 5 2: 土土木
   ASSERT_EQ(lines.size(), 26u);
   EXPECT_EQ(lines[0], "王一,您的三才为土土木");
   EXPECT_EQ(lines[3], "    无结果,请听下回分解");
@@ -191,8 +199,9 @@ TEST_F(NameFixture, ThreeTalentReadingOfTheCurrentNames) {
 TEST(NamesShippedData, KnownStrokeCounts) {
   data::ContentStore store(test::BinDir());
   const std::pair<const char*, int> known[] = {
-      {"张", 11}, {"王", 4},  {"李", 7},  {"刘", 15}, {"陈", 16}, {"杨", 13}, {"黄", 12}, {"赵", 14}, {"周", 8},
-      {"吴", 7},  {"江", 7},  {"海", 11}, {"华", 14}, {"芳", 10}, {"玲", 10}, {"明", 8},  {"五", 5},  {"十", 10},
+      {"张", 11}, {"王", 4},  {"李", 7},  {"刘", 15}, {"陈", 16}, {"杨", 13},
+      {"黄", 12}, {"赵", 14}, {"周", 8},  {"吴", 7},  {"江", 7},  {"海", 11},
+      {"华", 14}, {"芳", 10}, {"玲", 10}, {"明", 8},  {"五", 5},  {"十", 10},
       {"張", 11}, {"劉", 15}, {"一", 1},  {"九", 9},  {"胡", 11}, {"郭", 15}};
   for (auto [ch, n] : known) EXPECT_EQ(StrokeCount(store, ch), n) << ch;
   EXPECT_TRUE(text::Contains(CharactersWithStrokes(store, 11), "张"));
@@ -213,10 +222,12 @@ TEST(NamesShippedData, EveryKeyHasAGradeAndReadings) {
         const std::string reading = ThreeTalentText(query, store, key);
         EXPECT_GT(text::CharCount(reading), 80u) << key;
         EXPECT_TRUE(readings.insert(reading).second) << key;
-        auto row = store.First(data::DatabaseFile::MorFile, "Select top 1 * from sancai2009 where title = '" + key + "'",
+        auto row = store.First(data::DatabaseFile::MorFile,
+                               "Select top 1 * from sancai2009 where title = '" + key + "'",
                                data::FailurePolicy::Report);
         ASSERT_TRUE(row) << key;
-        for (const char* column : {"yy", "pinglun", "jichu", "chenggong", "renji", "xingge", "zongping", "pingfen"}) {
+        for (const char* column :
+             {"yy", "pinglun", "jichu", "chenggong", "renji", "xingge", "zongping", "pingfen"}) {
           EXPECT_FALSE(row->Text(column).empty()) << key << " " << column;
         }
       }
@@ -263,14 +274,14 @@ TEST(NamesShippedData, CommonNamesFindTheirTexts) {
     const int heaven = single ? s1 + 1 : s1 + s2, last = single ? s1 : s2, surnameStrokes = s1 + s2;
     numbers.insert(heaven);
     for (int g1 : givenStrokes) {
-      numbers.insert(last + g1);                                 // person
-      numbers.insert(g1 + 1);                                    // earth, one character
-      numbers.insert(surnameStrokes + g1);                       // total, one character
-      numbers.insert(single ? 2 : s1 + 1);                       // outer, one character
+      numbers.insert(last + g1);            // person
+      numbers.insert(g1 + 1);               // earth, one character
+      numbers.insert(surnameStrokes + g1);  // total, one character
+      numbers.insert(single ? 2 : s1 + 1);  // outer, one character
       for (int g2 : givenStrokes) {
-        numbers.insert(g1 + g2);                                 // earth
-        numbers.insert(surnameStrokes + g1 + g2);                // total
-        numbers.insert(single ? g2 + 1 : s1 + g2 + 1);           // outer
+        numbers.insert(g1 + g2);                        // earth
+        numbers.insert(surnameStrokes + g1 + g2);       // total
+        numbers.insert(single ? g2 + 1 : s1 + g2 + 1);  // outer
       }
     }
   }
@@ -278,7 +289,8 @@ TEST(NamesShippedData, CommonNamesFindTheirTexts) {
     if (n <= 81) {
       EXPECT_NE(NumberText(store, n, 0), " ") << n;
     }
-    auto row = store.First(data::DatabaseFile::MorFile, "Select content from namefx where num = '" + std::to_string(n) + "'",
+    auto row = store.First(data::DatabaseFile::MorFile,
+                           "Select content from namefx where num = '" + std::to_string(n) + "'",
                            data::FailurePolicy::Report);
     EXPECT_TRUE(row) << n;
   }

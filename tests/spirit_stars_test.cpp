@@ -71,25 +71,32 @@ TEST_F(RuleFiles, YearBranchComputedStarsNeedANonEmptyFile) {
 
 TEST_F(RuleFiles, YearBranchLinesByLuckDirection) {
   std::string lines;
-  for (int i = 1; i <= 15; ++i) lines += "星" + std::to_string(i) + (i < 10 ? "   " : "  ") + " 子:丑\n";
+  for (int i = 1; i <= 15; ++i)
+    lines += "星" + std::to_string(i) + (i < 10 ? "   " : "  ") + " 子:丑\n";
   Write("nianzhi.txt", lines);
   BaziChart forward = ChartOf("甲子", "丙寅", "丙寅", "丁丑", false);
   BaziChart reverse = ChartOf("甲子", "丙寅", "丙寅", "丁丑", true);
-  EXPECT_EQ(Stars("nianzhi.txt", Pillar::Hour, forward), "星1 星2 星3 星5 星6 星7 星8 星9 星10 星11 星12 星13 星14");
-  EXPECT_EQ(Stars("nianzhi.txt", Pillar::Hour, reverse), "星1 星2 星4 星5 星6 星7 星8 星9 星10 星11 星12 星13 星14");
+  EXPECT_EQ(Stars("nianzhi.txt", Pillar::Hour, forward),
+            "星1 星2 星3 星5 星6 星7 星8 星9 星10 星11 星12 星13 星14");
+  EXPECT_EQ(Stars("nianzhi.txt", Pillar::Hour, reverse),
+            "星1 星2 星4 星5 星6 星7 星8 星9 星10 星11 星12 星13 星14");
 }
 
 TEST_F(RuleFiles, DayBranchReadsSevenLines) {
   std::string lines;
   for (int i = 1; i <= 8; ++i) lines += "日" + std::to_string(i) + "   子:丑\n";
   Write("rizhi.txt", lines);
-  EXPECT_EQ(Stars("rizhi.txt", Pillar::Hour, ChartOf("甲午", "丙寅", "丙子", "丁丑")), "日1 日2 日3 日4 日5 日6 日7");
+  EXPECT_EQ(Stars("rizhi.txt", Pillar::Hour, ChartOf("甲午", "丙寅", "丙子", "丁丑")),
+            "日1 日2 日3 日4 日5 日6 日7");
 }
 
 TEST_F(RuleFiles, PillarRulesChangeAtLineSix) {
-  Write("rizhu.txt", "一号星  乙:\n二号星  甲子:\n三号星  x:\n四号星  x:\n五号星  x:\n六号星  甲子:\n七号星  子:丙寅\n");
+  Write("rizhu.txt",
+        "一号星  乙:\n二号星  甲子:\n三号星  x:\n四号星  x:\n五号星  x:\n六号星  甲子:\n七号星  "
+        "子:丙寅\n");
   BaziChart c = ChartOf("甲子", "丙寅", "丙寅", "甲子");
-  EXPECT_EQ(Stars("rizhu.txt", Pillar::Year, c), "二号星 七号星");  // line 6 needs the day pillar in the value
+  EXPECT_EQ(Stars("rizhu.txt", Pillar::Year, c),
+            "二号星 七号星");  // line 6 needs the day pillar in the value
   EXPECT_EQ(Stars("rizhu.txt", Pillar::Month, c), "");
 }
 
@@ -103,7 +110,8 @@ TEST_F(RuleFiles, DayAndHourRules) {
 
 TEST_F(RuleFiles, TwoMatchingItemsListTheStarTwice) {
   Write("niangan.txt", "双星   甲:子,甲乙:子丑\n");
-  EXPECT_EQ(Stars("niangan.txt", Pillar::Day, ChartOf("甲午", "丙寅", "丙子", "丁丑")), "双星 双星");
+  EXPECT_EQ(Stars("niangan.txt", Pillar::Day, ChartOf("甲午", "丙寅", "丙子", "丁丑")),
+            "双星 双星");
 }
 
 TEST_F(RuleFiles, MonthRulesMatchStemOrBranch) {
@@ -122,11 +130,13 @@ TEST_F(RuleFiles, OddLinesMatchNothing) {
 }
 
 TEST_F(RuleFiles, MissingFileStopsTheReading) {
-  EXPECT_THROW(Stars("niangan.txt", Pillar::Year, ChartOf("甲子", "丙寅", "丙子", "丁丑")), SilentAbort);
+  EXPECT_THROW(Stars("niangan.txt", Pillar::Year, ChartOf("甲子", "丙寅", "丙子", "丁丑")),
+               SilentAbort);
 }
 
 TEST_F(RuleFiles, PillarLineJoinsEveryFileInOrder) {
-  for (const char* f : {"niangan.txt", "nianzhi.txt", "yuezhi.txt", "rigan.txt", "rizhi.txt", "rizhu.txt", "rizhus.txt"}) {
+  for (const char* f : {"niangan.txt", "nianzhi.txt", "yuezhi.txt", "rigan.txt", "rizhi.txt",
+                        "rizhu.txt", "rizhus.txt"}) {
     Write(f, "");
   }
   Write("niangan.txt", "甲星   甲:子\n");
@@ -140,7 +150,8 @@ TEST_F(RuleFiles, PillarLineJoinsEveryFileInOrder) {
 
 // The shipped rule files stay inside the reader's limits: nothing is cut or ignored.
 TEST(ShippedRuleFiles, NothingIsCutOrIgnored) {
-  for (const char* f : {"niangan.txt", "nianzhi.txt", "yuezhi.txt", "rigan.txt", "rizhi.txt", "rizhu.txt", "rizhus.txt"}) {
+  for (const char* f : {"niangan.txt", "nianzhi.txt", "yuezhi.txt", "rigan.txt", "rizhi.txt",
+                        "rizhu.txt", "rizhus.txt"}) {
     const auto lines = ReadRuleFile(test::SourceDir() / "shensha" / f);
     ASSERT_FALSE(lines.empty()) << f;
     if (std::string(f) == "nianzhi.txt") {
@@ -157,7 +168,8 @@ TEST(ShippedRuleFiles, NothingIsCutOrIgnored) {
       std::vector<std::string> raw;
       for (std::size_t b = 0;;) {
         std::size_t comma = rest.find(',', b);
-        raw.push_back(text::Trim(rest.substr(b, comma == std::string::npos ? std::string::npos : comma - b)));
+        raw.push_back(
+            text::Trim(rest.substr(b, comma == std::string::npos ? std::string::npos : comma - b)));
         if (comma == std::string::npos) break;
         b = comma + 1;
       }

@@ -36,7 +36,8 @@ void MakeDatabase(const fs::path& file, const std::string& sql) {
 
 void ExecSql(const fs::path& file, const std::string& sql) {
   sqlite3* db = nullptr;
-  if (sqlite3_open(file.c_str(), &db) != SQLITE_OK) throw std::runtime_error("cannot create " + file.string());
+  if (sqlite3_open(file.c_str(), &db) != SQLITE_OK)
+    throw std::runtime_error("cannot create " + file.string());
   char* error = nullptr;
   if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
     std::string message = error ? error : "?";

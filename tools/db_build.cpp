@@ -53,7 +53,8 @@ void LoadTable(sqlite3* db, const fs::path& source) {
   const std::string table = source.stem().string();
   vessa::tsv::Table t = vessa::tsv::ReadFile(source.string());
   std::string sql = "INSERT INTO " + QuoteIdent(table) + " (";
-  for (std::size_t c = 0; c < t.columns.size(); ++c) sql += (c ? ", " : "") + QuoteIdent(t.columns[c]);
+  for (std::size_t c = 0; c < t.columns.size(); ++c)
+    sql += (c ? ", " : "") + QuoteIdent(t.columns[c]);
   sql += ") VALUES (";
   for (std::size_t c = 0; c < t.columns.size(); ++c) sql += c ? ", ?" : "?";
   sql += ")";
@@ -69,9 +70,10 @@ void LoadTable(sqlite3* db, const fs::path& source) {
         throw std::runtime_error(source.string() + ": row " + std::to_string(line) + ", column " +
                                  t.columns[c] + ": text outside GBK");
       }
-      if (IsScrambled(table, t.columns[c])) value = vessa::data::ScrambleText(value, kScrambleKey, kScramblePasses);
-      sqlite3_bind_text(stmt, static_cast<int>(c + 1), value.c_str(), static_cast<int>(value.size()),
-                        SQLITE_TRANSIENT);
+      if (IsScrambled(table, t.columns[c]))
+        value = vessa::data::ScrambleText(value, kScrambleKey, kScramblePasses);
+      sqlite3_bind_text(stmt, static_cast<int>(c + 1), value.c_str(),
+                        static_cast<int>(value.size()), SQLITE_TRANSIENT);
     }
     int rc = sqlite3_step(stmt);
     if (rc != SQLITE_DONE) {
@@ -97,7 +99,8 @@ int main(int argc, char** argv) {
   sqlite3* db = nullptr;
   try {
     fs::remove(temp);
-    if (sqlite3_open(temp.c_str(), &db) != SQLITE_OK) throw std::runtime_error("cannot create " + temp.string());
+    if (sqlite3_open(temp.c_str(), &db) != SQLITE_OK)
+      throw std::runtime_error("cannot create " + temp.string());
     Check(sqlite3_exec(db, ReadAll(argv[2]).c_str(), nullptr, nullptr, nullptr), db, argv[2]);
     Check(sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr), db, "begin");
     std::set<std::string> loaded;

@@ -30,7 +30,8 @@ using namespace std::chrono;
 
 namespace {
 
-constexpr std::array<const char*, 10> kStems = {"甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
+constexpr std::array<const char*, 10> kStems = {"甲", "乙", "丙", "丁", "戊",
+                                                "己", "庚", "辛", "壬", "癸"};
 constexpr std::array<const char*, 12> kBranches = {"子", "丑", "寅", "卯", "辰", "巳",
                                                    "午", "未", "申", "酉", "戌", "亥"};
 
@@ -48,8 +49,18 @@ struct Jie {
   int term_index;  // index in SolarTermNames
   double longitude;
 };
-constexpr std::array<Jie, 12> kJie = {{{0, 285}, {2, 315}, {4, 345}, {6, 15}, {8, 45}, {10, 75},
-                                       {12, 105}, {14, 135}, {16, 165}, {18, 195}, {20, 225}, {22, 255}}};
+constexpr std::array<Jie, 12> kJie = {{{0, 285},
+                                       {2, 315},
+                                       {4, 345},
+                                       {6, 15},
+                                       {8, 45},
+                                       {10, 75},
+                                       {12, 105},
+                                       {14, 135},
+                                       {16, 165},
+                                       {18, 195},
+                                       {20, 225},
+                                       {22, 255}}};
 
 constexpr double kUnixEpochJd = 2440587.5;
 
@@ -98,17 +109,23 @@ std::vector<std::vector<std::string>> TenGodRows() {
 std::vector<std::vector<std::string>> NayinRows() {
   // One name for each pair of consecutive pairs of the cycle, from 甲子乙丑.
   static const std::array<const char*, 30> kNayin = {
-      "海中金", "炉中火", "大林木", "路旁土", "剑锋金", "山头火", "涧下水", "城头土", "白蜡金", "杨柳木",
-      "泉中水", "屋上土", "霹雳火", "松柏木", "长流水", "沙中金", "山下火", "平地木", "壁上土", "金箔金",
-      "覆灯火", "天河水", "大驿土", "钗钏金", "桑柘木", "大溪水", "沙中土", "天上火", "石榴木", "大海水"};
+      "海中金", "炉中火", "大林木", "路旁土", "剑锋金", "山头火", "涧下水", "城头土",
+      "白蜡金", "杨柳木", "泉中水", "屋上土", "霹雳火", "松柏木", "长流水", "沙中金",
+      "山下火", "平地木", "壁上土", "金箔金", "覆灯火", "天河水", "大驿土", "钗钏金",
+      "桑柘木", "大溪水", "沙中土", "天上火", "石榴木", "大海水"};
   std::vector<std::vector<std::string>> rows;
-  for (int i = 0; i < 60; ++i) rows.push_back({std::string(kStems[i % 10]) + kBranches[i % 12], kNayin[i / 2]});
+  for (int i = 0; i < 60; ++i)
+    rows.push_back({std::string(kStems[i % 10]) + kBranches[i % 12], kNayin[i / 2]});
   return rows;
 }
 
 std::vector<std::vector<std::string>> ElementRows() {
   // Every character stands in exactly one row, so "hz like %x%" finds one row only.
-  return {{"甲乙寅卯", "木"}, {"丙丁巳午", "火"}, {"戊己辰戌丑未", "土"}, {"庚辛申酉", "金"}, {"壬癸亥子", "水"}};
+  return {{"甲乙寅卯", "木"},
+          {"丙丁巳午", "火"},
+          {"戊己辰戌丑未", "土"},
+          {"庚辛申酉", "金"},
+          {"壬癸亥子", "水"}};
 }
 
 // The traditional bone weights (两) of the sexagenary year, from 甲子.
@@ -120,12 +137,14 @@ constexpr std::array<double, 60> kYearWeights = {
     0.8, 0.7, 1.3, 0.5, 1.4, 0.5, 0.9, 1.7, 0.5, 0.7,  // 甲辰 … 癸丑
     1.2, 0.8, 0.8, 0.6, 1.9, 0.6, 0.8, 1.6, 1.0, 0.6,  // 甲寅 … 癸亥
 };
-constexpr std::array<double, 12> kMonthWeights = {0.6, 0.7, 1.8, 0.9, 0.5, 1.6, 0.9, 1.5, 1.8, 0.8, 0.9, 0.5};
+constexpr std::array<double, 12> kMonthWeights = {0.6, 0.7, 1.8, 0.9, 0.5, 1.6,
+                                                  0.9, 1.5, 1.8, 0.8, 0.9, 0.5};
 constexpr std::array<double, 30> kDayWeights = {0.5, 1.0, 0.8, 1.5, 1.6, 1.5, 0.8, 1.6, 0.8, 1.6,
                                                 0.9, 1.7, 0.8, 1.7, 1.0, 0.8, 0.9, 1.8, 0.5, 1.5,
                                                 1.0, 0.9, 0.8, 0.9, 1.5, 1.8, 0.7, 0.8, 1.6, 0.6};
 // By double hour from 子.
-constexpr std::array<double, 12> kHourWeights = {1.6, 0.6, 0.7, 1.0, 0.9, 1.6, 1.0, 0.8, 0.8, 0.9, 0.6, 0.6};
+constexpr std::array<double, 12> kHourWeights = {1.6, 0.6, 0.7, 1.0, 0.9, 1.6,
+                                                 1.0, 0.8, 0.8, 0.9, 0.6, 0.6};
 
 std::string Weight(double w) { return vessa::text::FloatToText(w); }
 
@@ -144,11 +163,14 @@ int main(int argc, char** argv) {
     Write(out / "Tgcode" / "hzwh.tsv", {"hz", "wh"}, ElementRows());
 
     std::vector<std::vector<std::string>> years, months, days, hours;
-    for (int y = 1900; y <= 2100; ++y) years.push_back({std::to_string(y), Weight(kYearWeights[(y - 4) % 60])});
-    for (int m = 1; m <= 12; ++m) months.push_back({std::to_string(m), Weight(kMonthWeights[m - 1])});
+    for (int y = 1900; y <= 2100; ++y)
+      years.push_back({std::to_string(y), Weight(kYearWeights[(y - 4) % 60])});
+    for (int m = 1; m <= 12; ++m)
+      months.push_back({std::to_string(m), Weight(kMonthWeights[m - 1])});
     for (int d = 1; d <= 30; ++d) days.push_back({std::to_string(d), Weight(kDayWeights[d - 1])});
     // Clock hours take the weight of their double hour: 23 and 0 are 子, 1-2 丑, ….
-    for (int h = 0; h <= 23; ++h) hours.push_back({std::to_string(h), Weight(kHourWeights[((h + 1) / 2) % 12])});
+    for (int h = 0; h <= 23; ++h)
+      hours.push_back({std::to_string(h), Weight(kHourWeights[((h + 1) / 2) % 12])});
     Write(out / "dream" / "chenggu1.tsv", {"year", "weight"}, years);
     Write(out / "dream" / "chenggu2.tsv", {"month2", "weight"}, months);
     Write(out / "dream" / "chenggu3.tsv", {"day2", "weight"}, days);

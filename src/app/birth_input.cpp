@@ -30,9 +30,9 @@ std::string ConstellationOfDate(Date date) {
     const char* name;
   };
   static constexpr Range kRanges[] = {
-      {1222, 1231, "摩羯座"}, {101, 119, "摩羯座"},   {120, 218, "水瓶座"},   {219, 320, "双鱼座"},
-      {321, 420, "白羊座"},   {421, 520, "金牛座"},   {521, 621, "双子座"},   {622, 722, "巨蟹座"},
-      {723, 822, "狮子座"},   {823, 922, "处女座"},   {923, 1022, "天秤座"},  {1023, 1121, "天蝎座"},
+      {1222, 1231, "摩羯座"}, {101, 119, "摩羯座"}, {120, 218, "水瓶座"},  {219, 320, "双鱼座"},
+      {321, 420, "白羊座"},   {421, 520, "金牛座"}, {521, 621, "双子座"},  {622, 722, "巨蟹座"},
+      {723, 822, "狮子座"},   {823, 922, "处女座"}, {923, 1022, "天秤座"}, {1023, 1121, "天蝎座"},
       {1122, 1221, "射手座"},
   };
   for (const auto& r : kRanges) {
@@ -95,7 +95,8 @@ InputCheck ReadBirthInput(const Panel& panel, BirthInputKind kind, BirthInput& r
   const LunarDate lunar = SolarToLunar(ParseDate(record.solarDateText));
   const int n = lunar.year - 1864;
   const std::string yearName = GanZhiYearName(n);
-  record.lunarDateText = yearName + LunarMonthName(lunar.month, lunar.leap) + LunarDayName(lunar.day);
+  record.lunarDateText =
+      yearName + LunarMonthName(lunar.month, lunar.leap) + LunarDayName(lunar.day);
   record.zodiac = std::string(text::CharAt(text::Trim(yearName), 4));
   record.constellation = ConstellationOfDate(solar);
   if (bazi) {

@@ -17,16 +17,16 @@ inline constexpr std::string_view kLunarEntry = "生日农历";
 
 // The input fields as typed or selected, with the panel's defaults.
 struct Panel {
-  std::string surname;           // NameA
-  std::string givenName;         // NameB
-  std::string sex = "男";        // Sex
+  std::string surname;            // NameA
+  std::string givenName;          // NameB
+  std::string sex = "男";         // Sex
   std::string bloodType = "A型";  // Xuxing
-  int calendarIndex = 0;         // ComDate: 0 solar, 1 lunar, -1 nothing selected
-  std::string year = "1980";     // SYear
-  std::string month = "1";       // SMonth
-  std::string day = "1";         // Sday
-  std::string hour = "子 0";     // Shour
-  std::string minute = "0";      // Fengzhong
+  int calendarIndex = 0;          // ComDate: 0 solar, 1 lunar, -1 nothing selected
+  std::string year = "1980";      // SYear
+  std::string month = "1";        // SMonth
+  std::string day = "1";          // Sday
+  std::string hour = "子 0";      // Shour
+  std::string minute = "0";       // Fengzhong
 };
 
 enum class BirthInputKind { Bazi, Name, Constellation };

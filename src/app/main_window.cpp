@@ -48,8 +48,9 @@ QPlainTextEdit* HiddenMemo(const char* objectName, QWidget* parent) {
 
 TFrmmain::TFrmmain(QWidget* parent, std::filesystem::path dataFolder)
     : QMainWindow(parent),
-      content_(dataFolder.empty() ? std::filesystem::path(QCoreApplication::applicationDirPath().toStdString())
-                                  : std::move(dataFolder)),
+      content_(dataFolder.empty()
+                   ? std::filesystem::path(QCoreApplication::applicationDirPath().toStdString())
+                   : std::move(dataFolder)),
       resultPointSize_(kDefaultResultPointSize) {
   setWindowTitle(QStringLiteral("Vessa生辰八字排盘算命软件"));
   // A stored text with a broken pair sounds the system's beep while it is read.
@@ -237,12 +238,16 @@ void TFrmmain::OnBirthInfoReading(int mode) {
   // "生辰信息" leaves the view where the reading ends.
   RunReading(
       BirthInputKind::Bazi,
-      [this, m](ReportBuffer& r) { WriteBirthInfoReport({content_, CurrentYear()}, m, CurrentPanel(), birth_, chart_, r); },
+      [this, m](ReportBuffer& r) {
+        WriteBirthInfoReport({content_, CurrentYear()}, m, CurrentPanel(), birth_, chart_, r);
+      },
       m != BirthInfoMode::BirthInfo);
 }
 
 void TFrmmain::OnNameReading() {
-  RunReading(BirthInputKind::Name, [this](ReportBuffer& r) { NameReport({content_, CurrentYear()}, birth_, r); });
+  RunReading(BirthInputKind::Name, [this](ReportBuffer& r) {
+    NameReport({content_, CurrentYear()}, birth_, r);
+  });
 }
 
 void TFrmmain::OnThreeTalentReading() {

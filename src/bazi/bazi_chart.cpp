@@ -31,10 +31,10 @@ int MonthBranchOfCode(int code) {
   struct Range {
     int from, to, branch;
   };
-  static constexpr Range kRanges[] = {{101, 105, 1},   {106, 203, 2},    {204, 305, 3},    {306, 404, 4},
-                                      {405, 504, 5},   {505, 605, 6},    {606, 706, 7},    {707, 807, 8},
-                                      {808, 907, 9},   {908, 1007, 10},  {1008, 1106, 11}, {1107, 1207, 0},
-                                      {1208, 1231, 1}};
+  static constexpr Range kRanges[] = {
+      {101, 105, 1},    {106, 203, 2},   {204, 305, 3},  {306, 404, 4}, {405, 504, 5},
+      {505, 605, 6},    {606, 706, 7},   {707, 807, 8},  {808, 907, 9}, {908, 1007, 10},
+      {1008, 1106, 11}, {1107, 1207, 0}, {1208, 1231, 1}};
   for (const auto& r : kRanges) {
     if (code >= r.from && code <= r.to) return r.branch;
   }
@@ -46,31 +46,13 @@ int Mod(int a, int n) { return (a % n + n) % n; }
 }  // namespace
 
 Stem StemOf(const BaziChart& c, Pillar p) {
-  switch (p) {
-    case Pillar::Year:
-      return Stem::FromCycle(c.yearStem);
-    case Pillar::Month:
-      return Stem::FromCycle(c.monthStem);
-    case Pillar::Day:
-      return Stem::FromCycle(c.dayStem);
-    case Pillar::Hour:
-      break;
-  }
-  return Stem::FromCycle(c.hourStem);
+  const int stems[] = {c.yearStem, c.monthStem, c.dayStem, c.hourStem};
+  return Stem::FromCycle(stems[static_cast<int>(p)]);
 }
 
 Branch BranchOf(const BaziChart& c, Pillar p) {
-  switch (p) {
-    case Pillar::Year:
-      return Branch::FromCycle(c.yearBranch);
-    case Pillar::Month:
-      return Branch::FromCycle(c.monthBranch);
-    case Pillar::Day:
-      return Branch::FromCycle(c.dayBranch);
-    case Pillar::Hour:
-      break;
-  }
-  return Branch::FromCycle(c.hourBranch);
+  const int branches[] = {c.yearBranch, c.monthBranch, c.dayBranch, c.hourBranch};
+  return Branch::FromCycle(branches[static_cast<int>(p)]);
 }
 
 std::string PillarText(const BaziChart& c, Pillar p) {
@@ -91,9 +73,11 @@ bool IsBeforeTermInstant(const data::ContentStore& store, int year, DateTime mom
     const std::string date = FormatDate(DateOf(moment));
     auto rows = store.All(
         data::DatabaseFile::Tgcode,
-        data::Formatted("select top 1 SJ from JQ where YearA = %d  and JQ in ('立春','惊蛰','清明','立夏','芒种',"
-                        "'小暑','立秋','白露','寒露','立冬','大雪','小寒') and FORMAT(SJ,'yyyy-mm-dd') = '%s'",
-                        {std::int64_t{year}, date}),
+        data::Formatted(
+            "select top 1 SJ from JQ where YearA = %d  and JQ in "
+            "('立春','惊蛰','清明','立夏','芒种',"
+            "'小暑','立秋','白露','寒露','立冬','大雪','小寒') and FORMAT(SJ,'yyyy-mm-dd') = '%s'",
+            {std::int64_t{year}, date}),
         data::FailurePolicy::Ignore);
     if (rows.size() != 1) return false;
     auto instant = TryParseDateTime(rows.front().Text("SJ"));
@@ -103,8 +87,8 @@ bool IsBeforeTermInstant(const data::ContentStore& store, int year, DateTime mom
   }
 }
 
-std::string ComputeChart(const data::ContentStore& store, BaziChart& chart, int Y, int Mo, int D, int H, int Mi,
-                         std::string_view sex) {
+std::string ComputeChart(const data::ContentStore& store, BaziChart& chart, int Y, int Mo, int D,
+                         int H, int Mi, std::string_view sex) {
   chart.year = Y;
   chart.month = Mo;
   chart.day = D;
@@ -114,7 +98,8 @@ std::string ComputeChart(const data::ContentStore& store, BaziChart& chart, int 
   BaziChart c = chart;  // filled whole, then stored
 
   // Term-day refinement: a birth before the jie instant of its day counts as the day before.
-  const year_month_day ymd{year{Y}, month{static_cast<unsigned>(Mo)}, day{static_cast<unsigned>(D)}};
+  const year_month_day ymd{year{Y}, month{static_cast<unsigned>(Mo)},
+                           day{static_cast<unsigned>(D)}};
   const bool real_date = ymd.ok();
   const DateTime moment = real_date ? DateTime{sys_days{ymd}} + hours{H} + minutes{Mi} : DateTime{};
   const bool before = real_date && IsBeforeTermInstant(store, Y, moment);
@@ -125,8 +110,9 @@ std::string ComputeChart(const data::ContentStore& store, BaziChart& chart, int 
   const int yearBase = code >= 204 ? Y - 3 : Y - 4;  // the year changes at the fixed 02-04
   c.yearStem = Mod(yearBase, 10);
   c.yearBranch = Mod(yearBase, 12);
-  c.monthStem = (c.monthBranch >= 3 && c.monthBranch <= 11) ? Mod(2 * c.yearStem + c.monthBranch + 8, 10)
-                                                              : Mod(2 * c.yearStem + c.monthBranch, 10);
+  c.monthStem = (c.monthBranch >= 3 && c.monthBranch <= 11)
+                    ? Mod(2 * c.yearStem + c.monthBranch + 8, 10)
+                    : Mod(2 * c.yearStem + c.monthBranch, 10);
 
   const int G = Y - 1;
   const int base = 5 * G + G / 4 - G / 100 + G / 400;
@@ -138,7 +124,8 @@ std::string ComputeChart(const data::ContentStore& store, BaziChart& chart, int 
 
   // 23:00 is 子 but keeps the calendar day's pillar.
   c.hourBranch = ((H + 3) / 2) % 12;
-  c.hourStem = c.hourBranch != 0 ? Mod(2 * c.dayStem + c.hourBranch + 8, 10) : Mod(2 * c.dayStem, 10);
+  c.hourStem =
+      c.hourBranch != 0 ? Mod(2 * c.dayStem + c.hourBranch + 8, 10) : Mod(2 * c.dayStem, 10);
 
   c.fetalOrigin = std::string(Stem::FromCycle(c.monthStem + 1).Name()) +
                   std::string(Branch::FromCycle(c.monthBranch + 3).Name()) + " ";

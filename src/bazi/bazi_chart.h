@@ -30,8 +30,8 @@ struct BaziChart {
   bool luckReverse = false;
   int luckStart = 0;  // [1, 10]
   std::string luckStartText;
-  std::string luckPillars;    // ten pairs separated by three spaces
-  std::string luckNayinLine;  // "纳音：" + nayin and a space per luck pillar
+  std::string luckPillars;     // ten pairs separated by three spaces
+  std::string luckNayinLine;   // "纳音：" + nayin and a space per luck pillar
   std::string luckTenGodLine;  // "十神：" + ten god and three spaces per luck pillar
   std::string birthdayText;
 };
@@ -51,8 +51,8 @@ inline constexpr std::string_view kDateCheckMessage = "请检查输入数据是�
 // April, June, September, November) returns kDateCheckMessage, which the caller
 // shows, and leaves the chart as it was apart from year, month, day and hour.
 // Returns "" otherwise.
-std::string ComputeChart(const data::ContentStore& store, BaziChart& chart, int year, int month, int day,
-                         int hour, int minute, std::string_view sex);
+std::string ComputeChart(const data::ContentStore& store, BaziChart& chart, int year, int month,
+                         int day, int hour, int minute, std::string_view sex);
 
 // True for exactly the twelve jie term names.
 bool IsJieTerm(std::string_view name);

@@ -16,8 +16,8 @@ std::string BoneWeightCode(double sum) {
 }
 
 std::string BoneWeightLine(const data::ContentStore& store, std::string_view lunarYear,
-                           std::string_view lunarMonth, std::string_view lunarDay, std::string_view hourNumber,
-                           BoneWeightMode mode) {
+                           std::string_view lunarMonth, std::string_view lunarDay,
+                           std::string_view hourNumber, BoneWeightMode mode) {
   struct Part {
     const char* head;
     std::string_view key;
@@ -28,12 +28,15 @@ std::string BoneWeightLine(const data::ContentStore& store, std::string_view lun
                         {"Select weight from chenggu4 where time =", hourNumber}};
   double sum = 0;
   for (const Part& p : parts) {
-    auto row = store.First(DatabaseFile::Dream, p.head + data::Quoted(p.key), FailurePolicy::Cancel);
+    auto row =
+        store.First(DatabaseFile::Dream, p.head + data::Quoted(p.key), FailurePolicy::Cancel);
     if (row) sum += text::ToFloat(row->Text(std::size_t{0}));
   }
   const std::string code = BoneWeightCode(sum);
-  auto verse = store.First(DatabaseFile::Dream, "Select content,content2 from chenggu where weight =" + data::Quoted(code),
-                           FailurePolicy::Cancel);
+  auto verse =
+      store.First(DatabaseFile::Dream,
+                  "Select content,content2 from chenggu where weight =" + data::Quoted(code),
+                  FailurePolicy::Cancel);
   if (!verse) return {};
   switch (mode) {
     case BoneWeightMode::Weight: {
@@ -49,23 +52,24 @@ std::string BoneWeightLine(const data::ContentStore& store, std::string_view lun
   return {};
 }
 
-std::string SeasonLine(const data::ContentStore& store, std::string_view label, std::string_view season,
-                       std::string_view dayStem) {
+std::string SeasonLine(const data::ContentStore& store, std::string_view label,
+                       std::string_view season, std::string_view dayStem) {
   const std::string element = ElementOf(store, dayStem);
-  const std::string advice =
-      store.Text(DatabaseFile::Tgcode,
-                 data::Inline("select  top 1 sjrs from sjrs where wh = '", element, "' and sj = '", season), "sjrs",
-                 FailurePolicy::Ignore);
+  const std::string advice = store.Text(
+      DatabaseFile::Tgcode,
+      data::Inline("select  top 1 sjrs from sjrs where wh = '", element, "' and sj = '", season),
+      "sjrs", FailurePolicy::Ignore);
   return std::string(label) + element + "生于" + std::string(season) + "季，" + advice + "。";
 }
 
-std::string ClimateLine(const data::ContentStore& store, std::string_view dayStem, std::string_view monthBranch) {
-  const std::string advice =
-      store.Text(DatabaseFile::Tgcode,
-                 data::Inline("select  top 1 content from qtbj where tg = '", dayStem, "' and dz = '", monthBranch),
-                 "content", FailurePolicy::Ignore);
-  return "穷通宝鉴调候用神：" + std::string(dayStem) + ElementOf(store, dayStem) + "生于" + std::string(monthBranch) +
-         "月，" + advice;
+std::string ClimateLine(const data::ContentStore& store, std::string_view dayStem,
+                        std::string_view monthBranch) {
+  const std::string advice = store.Text(DatabaseFile::Tgcode,
+                                        data::Inline("select  top 1 content from qtbj where tg = '",
+                                                     dayStem, "' and dz = '", monthBranch),
+                                        "content", FailurePolicy::Ignore);
+  return "穷通宝鉴调候用神：" + std::string(dayStem) + ElementOf(store, dayStem) + "生于" +
+         std::string(monthBranch) + "月，" + advice;
 }
 
 }  // namespace vessa

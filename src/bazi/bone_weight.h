@@ -18,14 +18,15 @@ std::string BoneWeightCode(double sum);
 // texts). Looks up the four weights (a missing row counts 0) and the verse of
 // their sum; "" when the sum has no verse. A failing lookup throws SilentAbort.
 std::string BoneWeightLine(const data::ContentStore& store, std::string_view lunarYear,
-                           std::string_view lunarMonth, std::string_view lunarDay, std::string_view hourNumber,
-                           BoneWeightMode mode);
+                           std::string_view lunarMonth, std::string_view lunarDay,
+                           std::string_view hourNumber, BoneWeightMode mode);
 
 // label + element of the day stem + "生于" + season + "季，" + the seasonal advice + "。"
-std::string SeasonLine(const data::ContentStore& store, std::string_view label, std::string_view season,
-                       std::string_view dayStem);
+std::string SeasonLine(const data::ContentStore& store, std::string_view label,
+                       std::string_view season, std::string_view dayStem);
 
 // "穷通宝鉴调候用神：" + day stem + its element + "生于" + month branch + "月，" + the advice.
-std::string ClimateLine(const data::ContentStore& store, std::string_view dayStem, std::string_view monthBranch);
+std::string ClimateLine(const data::ContentStore& store, std::string_view dayStem,
+                        std::string_view monthBranch);
 
 }  // namespace vessa

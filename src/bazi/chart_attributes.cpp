@@ -17,20 +17,22 @@ std::string TenGodLine(const data::ContentStore& store, const BaziChart& c) {
 }
 
 std::string PillarLine(const BaziChart& c) {
-  return "八字：" + c.yearStemName + c.yearBranchName + kGap + c.monthStemName + c.monthBranchName + kGap +
-         c.dayStemName + c.dayBranchName + kGap + c.hourStemName + c.hourBranchName;
+  return "八字：" + c.yearStemName + c.yearBranchName + kGap + c.monthStemName + c.monthBranchName +
+         kGap + c.dayStemName + c.dayBranchName + kGap + c.hourStemName + c.hourBranchName;
 }
 
 std::array<std::string, 3> HiddenStemLines(const data::ContentStore& store, const BaziChart& c) {
   std::array<std::string, 3> lines = {"遁藏：", text::Blanks(6), text::Blanks(6)};
   for (std::size_t p = 0; p < 4; ++p) {
-    const std::string_view hidden = HiddenStemTable[static_cast<std::size_t>(BranchOf(c, kPillars[p]).Index())];
+    const std::string_view hidden =
+        HiddenStemTable[static_cast<std::size_t>(BranchOf(c, kPillars[p]).Index())];
     const std::string first(text::CharAt(hidden, 1));
     if (p > 0) lines[0] += " ";
     lines[0] += first + TenGodOf(store, c.dayStemName, first);
     for (std::size_t k = 1; k <= 2; ++k) {
       const std::string stem = text::Trim(text::CharAt(hidden, k + 1));
-      lines[k] += stem.empty() ? text::Blanks(7) : stem + TenGodOf(store, c.dayStemName, stem) + " ";
+      lines[k] +=
+          stem.empty() ? text::Blanks(7) : stem + TenGodOf(store, c.dayStemName, stem) + " ";
     }
   }
   return lines;

@@ -10,7 +10,8 @@
 namespace vessa {
 
 // The ten god of stem seen from dayStem (key dayStem + stem, e.g. 「甲丙」).
-std::string TenGodOf(const data::ContentStore& store, std::string_view dayStem, std::string_view stem);
+std::string TenGodOf(const data::ContentStore& store, std::string_view dayStem,
+                     std::string_view stem);
 // The nayin of a two-character pair such as 「甲子」.
 std::string NayinOf(const data::ContentStore& store, std::string_view pillar);
 // The element (金 木 水 火 土) of a stem or branch character.

@@ -11,7 +11,9 @@ constexpr const char* kGap = "   ";
 int Mod(int a, int n) { return (a % n + n) % n; }
 }  // namespace
 
-std::string YearGanZhi(int year) { return std::string(text::Mid(GanZhiYearName(year - 1864), 1, 2)); }
+std::string YearGanZhi(int year) {
+  return std::string(text::Mid(GanZhiYearName(year - 1864), 1, 2));
+}
 
 std::string AgeText(int year, int lunarBirthYear) {
   const int a = year - lunarBirthYear;
@@ -87,7 +89,9 @@ std::vector<std::string> MinorLuckRows(const BaziChart& c, int L) {
   return rows;
 }
 
-std::string YearMonthHeader() { return "流年流月  ：正月 二月 三月 四月 五月 六月 七月 八月 九月 十月 冬月 腊月"; }
+std::string YearMonthHeader() {
+  return "流年流月  ：正月 二月 三月 四月 五月 六月 七月 八月 九月 十月 冬月 腊月";
+}
 
 std::vector<std::string> YearMonthRows(int S, int L) {
   static constexpr const char* kMonths[] = {"寅 ", "卯 ", "辰 ", "巳 ", "午 ", "未 ",
@@ -97,7 +101,9 @@ std::vector<std::string> YearMonthRows(int S, int L) {
   std::vector<std::string> rows;
   for (int i = 0; i <= S + 89; ++i) {
     std::string row = std::to_string(L + i) + "(" + YearGanZhi(L + i) + ")：";
-    for (int k = 0; k < 12; ++k) row += std::string(kStemNames[static_cast<std::size_t>(Mod(m0 + 12 * i + k, 10))]) + kMonths[k];
+    for (int k = 0; k < 12; ++k)
+      row +=
+          std::string(kStemNames[static_cast<std::size_t>(Mod(m0 + 12 * i + k, 10))]) + kMonths[k];
     rows.push_back(std::move(row));
   }
   return rows;

@@ -11,7 +11,9 @@ namespace vessa {
 
 namespace {
 
-bool Has(std::string_view text, std::string_view piece) { return text.find(piece) != std::string_view::npos; }
+bool Has(std::string_view text, std::string_view piece) {
+  return text.find(piece) != std::string_view::npos;
+}
 
 // Splits like a text list loading a file: CR, LF and CR LF end a line; a final
 // line break does not open an empty line.
@@ -40,7 +42,8 @@ StarRule ParseStarRule(std::string_view line) {
   std::size_t b = 0;
   for (std::size_t count = 0; b <= list.size() && count < kStarItemsPerLine; ++count) {
     std::size_t comma = list.find(',', b);
-    std::string item = text::Trim(std::string_view(list).substr(b, comma == std::string::npos ? std::string::npos : comma - b));
+    std::string item = text::Trim(std::string_view(list).substr(
+        b, comma == std::string::npos ? std::string::npos : comma - b));
     if (!item.empty()) {
       std::size_t colon = item.find(':');
       StarRule::Item parsed;
@@ -48,7 +51,8 @@ StarRule ParseStarRule(std::string_view line) {
         parsed.value = text::Trim(gbk::Copy(item, 1, kStarValueBytes));
       } else {
         parsed.key = item.substr(0, colon);
-        parsed.value = text::Trim(gbk::Copy(std::string_view(item).substr(colon + 1), 1, kStarValueBytes));
+        parsed.value =
+            text::Trim(gbk::Copy(std::string_view(item).substr(colon + 1), 1, kStarValueBytes));
       }
       rule.items.push_back(std::move(parsed));
     }
@@ -96,13 +100,15 @@ std::string StarsOf(const std::filesystem::path& folder, std::string_view file, 
       } else if (file == "nianzhi.txt") {
         match = Has(item.key, c.yearBranchName) && Has(item.value, targetBranch);
       } else if (file == "yuezhi.txt") {
-        match = Has(item.key, c.monthBranchName) && (Has(item.value, targetStem) || Has(item.value, targetBranch));
+        match = Has(item.key, c.monthBranchName) &&
+                (Has(item.value, targetStem) || Has(item.value, targetBranch));
       } else if (file == "rigan.txt") {
         match = Has(item.key, c.dayStemName) && Has(item.value, targetBranch);
       } else if (file == "rizhi.txt") {
         match = Has(item.key, c.dayBranchName) && Has(item.value, targetBranch);
       } else if (file == "rizhu.txt") {
-        match = lineNo <= 5 ? Has(item.key, targetPillar) && (item.value.empty() || Has(item.value, dayPillar))
+        match = lineNo <= 5 ? Has(item.key, targetPillar) &&
+                                  (item.value.empty() || Has(item.value, dayPillar))
                             : Has(item.key, targetBranch) && Has(item.value, dayPillar);
       } else if (file == "rizhus.txt") {
         match = (item.key.empty() || Has(item.key, dayPillar)) && Has(item.value, hourPillar);
@@ -113,7 +119,8 @@ std::string StarsOf(const std::filesystem::path& folder, std::string_view file, 
 
   if (file == "nianzhi.txt" || file == "rizhi.txt") {
     // 披麻, 吊客 and 丧门 stand ten, two and three branches on from the year (or day) branch.
-    const int b = file == "nianzhi.txt" ? Branch::FromCycle(c.yearBranch).Index() : Branch::FromCycle(c.dayBranch).Index();
+    const int b = file == "nianzhi.txt" ? Branch::FromCycle(c.yearBranch).Index()
+                                        : Branch::FromCycle(c.dayBranch).Index();
     const int t = BranchOf(c, target).Index();
     if (t == (b + 10) % 12) result += " 披麻";
     if (t == (b + 2) % 12) result += " 吊客";
@@ -122,10 +129,12 @@ std::string StarsOf(const std::filesystem::path& folder, std::string_view file, 
   return text::Trim(result);
 }
 
-std::string PillarStarLine(const std::filesystem::path& folder, const BaziChart& chart, Pillar pillar) {
+std::string PillarStarLine(const std::filesystem::path& folder, const BaziChart& chart,
+                           Pillar pillar) {
   static constexpr std::string_view kLabels[] = {"年柱：", "月柱：", "日柱：", "时柱："};
-  static constexpr std::string_view kFiles[] = {"niangan.txt", "nianzhi.txt", "yuezhi.txt", "rigan.txt",
-                                                "rizhi.txt",   "rizhu.txt",   "rizhus.txt"};
+  static constexpr std::string_view kFiles[] = {"niangan.txt", "nianzhi.txt", "yuezhi.txt",
+                                                "rigan.txt",   "rizhi.txt",   "rizhu.txt",
+                                                "rizhus.txt"};
   // The hour line leaves out the day-and-hour file.
   const std::size_t files = pillar == Pillar::Hour ? 6 : 7;
   std::string joined;

@@ -21,9 +21,9 @@ struct StarRule {
   std::vector<Item> items;  // at most 21, empty items dropped
 };
 
-inline constexpr std::size_t kStarNameWidth = 5;      // characters
+inline constexpr std::size_t kStarNameWidth = 5;  // characters
 inline constexpr std::size_t kStarItemsPerLine = 21;
-inline constexpr std::size_t kStarValueBytes = 10;    // GBK bytes
+inline constexpr std::size_t kStarValueBytes = 10;  // GBK bytes
 
 // Parses one line of a rule file as the reader sees it.
 StarRule ParseStarRule(std::string_view line);
@@ -37,6 +37,7 @@ std::string StarsOf(const std::filesystem::path& folder, std::string_view file, 
                     const BaziChart& chart);
 
 // "年柱：" … "时柱：" + the stars of every rule file for that pillar.
-std::string PillarStarLine(const std::filesystem::path& folder, const BaziChart& chart, Pillar pillar);
+std::string PillarStarLine(const std::filesystem::path& folder, const BaziChart& chart,
+                           Pillar pillar);
 
 }  // namespace vessa

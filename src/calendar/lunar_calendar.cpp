@@ -31,9 +31,8 @@ const std::array<std::uint16_t, 201> LunarYearTable = {
 };
 
 const std::array<std::int32_t, 24> SolarTermMinutes = {
-    0,      21208,  42467,  63836,  85337,  107014, 128867, 150921,
-    173149, 195551, 218072, 240693, 263343, 285989, 308563, 331033,
-    353350, 375494, 397447, 419210, 440795, 462224, 483532, 504758,
+    0,      21208,  42467,  63836,  85337,  107014, 128867, 150921, 173149, 195551, 218072, 240693,
+    263343, 285989, 308563, 331033, 353350, 375494, 397447, 419210, 440795, 462224, 483532, 504758,
 };
 
 const std::array<std::string_view, 24> SolarTermNames = {
@@ -54,9 +53,9 @@ constexpr std::array<std::string_view, 11> kNumerals = {"日", "一", "二", "�
 
 std::uint16_t Word(int year) { return LunarYearTable[static_cast<std::size_t>(year - 1900)]; }
 
-constexpr Date kFirstLunarDay = sys_days{1900y / January / 31};   // lunar 1900-1-1
-constexpr Date kAnchor2000 = sys_days{2000y / February / 5};      // lunar 2000-1-1
-constexpr Date kEndOfRange = sys_days{2101y / January / 1};       // first day outside
+constexpr Date kFirstLunarDay = sys_days{1900y / January / 31};            // lunar 1900-1-1
+constexpr Date kAnchor2000 = sys_days{2000y / February / 5};               // lunar 2000-1-1
+constexpr Date kEndOfRange = sys_days{2101y / January / 1};                // first day outside
 constexpr DateTime kTermBase = sys_days{1900y / January / 6} + 2h + 5min;  // 小寒 1900
 
 // Days from the first day of lunar 1900 to the first day of each lunar year
@@ -157,7 +156,8 @@ Date LunarToSolar(const LunarDate& d) {
 }
 
 DateTime SolarTermInstant(int year, int n) {
-  double ms = (year - 1900) * 31556925974.7 + SolarTermMinutes[static_cast<std::size_t>(n)] * 60000.0;
+  double ms =
+      (year - 1900) * 31556925974.7 + SolarTermMinutes[static_cast<std::size_t>(n)] * 60000.0;
   // The default rounding mode rounds halves to even.
   return kTermBase + milliseconds{static_cast<std::int64_t>(std::nearbyint(ms))};
 }
@@ -167,7 +167,8 @@ std::string SolarTermOfDate(Date date) {
   int y = static_cast<int>(ymd.year());
   int m = static_cast<int>(static_cast<unsigned>(ymd.month()));
   for (int n : {2 * m - 2, 2 * m - 1}) {
-    if (DateOf(SolarTermInstant(y, n)) == date) return std::string(SolarTermNames[static_cast<std::size_t>(n)]);
+    if (DateOf(SolarTermInstant(y, n)) == date)
+      return std::string(SolarTermNames[static_cast<std::size_t>(n)]);
   }
   return {};
 }
@@ -202,9 +203,11 @@ std::string LunarMonthName(int month, bool leap) {
 
 std::string LunarDayName(int day) {
   if (day >= 1 && day <= 10) return "初" + std::string(kNumerals[static_cast<std::size_t>(day)]);
-  if (day >= 11 && day <= 19) return "十" + std::string(kNumerals[static_cast<std::size_t>(day - 10)]);
+  if (day >= 11 && day <= 19)
+    return "十" + std::string(kNumerals[static_cast<std::size_t>(day - 10)]);
   if (day == 20) return "二十";
-  if (day >= 21 && day <= 29) return "廿" + std::string(kNumerals[static_cast<std::size_t>(day - 20)]);
+  if (day >= 21 && day <= 29)
+    return "廿" + std::string(kNumerals[static_cast<std::size_t>(day - 20)]);
   if (day == 30) return "三十";
   return {};
 }

@@ -69,14 +69,17 @@ int RunChart(Context& ctx) {
   BaziChart chart;
   data::ContentStore store(ctx.exe_folder);
   const std::string message =
-      ComputeChart(store, chart, static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
-                   static_cast<int>(static_cast<unsigned>(ymd.day())), static_cast<int>(text::ToInt(record.hourNumberText)),
+      ComputeChart(store, chart, static_cast<int>(ymd.year()),
+                   static_cast<int>(static_cast<unsigned>(ymd.month())),
+                   static_cast<int>(static_cast<unsigned>(ymd.day())),
+                   static_cast<int>(text::ToInt(record.hourNumberText)),
                    static_cast<int>(text::ToInt(text::Trim(panel.minute))), text::Trim(panel.sex));
   if (!message.empty()) {
     ctx.error = message;
     return kInputMessage;
   }
-  ctx.out.Line(JsonObject().Raw("input", BirthInputJson(record)).Raw("chart", ChartJson(chart)).str());
+  ctx.out.Line(
+      JsonObject().Raw("input", BirthInputJson(record)).Raw("chart", ChartJson(chart)).str());
   return kDone;
 }
 

@@ -29,8 +29,8 @@ void PrintHelp(FILE* to) {
                "  --date Y-M-D [--lunar] --hour 0..23 --minute 0..59\n\nCommands:\n");
   for (const auto& c : vessa::cli::Commands()) {
     std::fprintf(to, "  %-10.*s %.*s\n      %.*s\n", static_cast<int>(c.name.size()), c.name.data(),
-                 static_cast<int>(c.usage.size()), c.usage.data(), static_cast<int>(c.summary.size()),
-                 c.summary.data());
+                 static_cast<int>(c.usage.size()), c.usage.data(),
+                 static_cast<int>(c.summary.size()), c.summary.data());
   }
 }
 

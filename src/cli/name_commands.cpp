@@ -28,7 +28,8 @@ int Printing(Context& ctx, ReportBuffer& out, Body body) {
 
 int RunName(Context& ctx) {
   Panel panel;
-  if (auto rest = TakePanelOptions(ctx.args, panel); !rest.empty()) throw UsageError("unexpected argument " + rest[0]);
+  if (auto rest = TakePanelOptions(ctx.args, panel); !rest.empty())
+    throw UsageError("unexpected argument " + rest[0]);
   BirthInput birth;
   if (!RunInputStep(ctx, panel, BirthInputKind::Name, birth)) return kInputMessage;
   data::ContentStore store(ctx.exe_folder);
@@ -38,7 +39,8 @@ int RunName(Context& ctx) {
 
 int RunThreeTalent(Context& ctx) {
   Panel panel;
-  if (auto rest = TakePanelOptions(ctx.args, panel); !rest.empty()) throw UsageError("unexpected argument " + rest[0]);
+  if (auto rest = TakePanelOptions(ctx.args, panel); !rest.empty())
+    throw UsageError("unexpected argument " + rest[0]);
   // The window reads the names the last request stored; here the panel is that request.
   BirthInput current;
   current.surname = text::Trim(panel.surname);
@@ -77,8 +79,8 @@ int RunNaming(Context& ctx) {
   for (const auto& p : proposals) ctx.out.Line(ProposalText(p, two, false));
   if (pick > 0) {
     if (pick > static_cast<int>(proposals.size())) {
-      throw UsageError("--pick " + std::to_string(pick) + ": there are " + std::to_string(proposals.size()) +
-                       " proposals");
+      throw UsageError("--pick " + std::to_string(pick) + ": there are " +
+                       std::to_string(proposals.size()) + " proposals");
     }
     const NameProposal& p = proposals[static_cast<std::size_t>(pick - 1)];
     ctx.out.Line("");

@@ -17,7 +17,8 @@ std::vector<std::string> TakePanelOptions(const std::vector<std::string>& args, 
       // The window's name edits take at most two Chinese characters (4 GBK bytes).
       std::string& field = a == "--surname" ? panel.surname : panel.givenName;
       field = value();
-      if (gbk::ByteLength(field) > 4) throw UsageError(a + " takes at most two Chinese characters (4 GBK bytes)");
+      if (gbk::ByteLength(field) > 4)
+        throw UsageError(a + " takes at most two Chinese characters (4 GBK bytes)");
     } else if (a == "--sex") {
       panel.sex = value();
       if (panel.sex != "男" && panel.sex != "女") throw UsageError("--sex is 男 or 女");
@@ -40,7 +41,8 @@ std::vector<std::string> TakePanelOptions(const std::vector<std::string>& args, 
     } else if (a == "--lunar") {
       panel.calendarIndex = 1;
     } else if (a == "--hour") {
-      panel.hour = std::string(kHourItems[static_cast<std::size_t>(ParseInt(value(), "--hour", 0, 23))]);
+      panel.hour =
+          std::string(kHourItems[static_cast<std::size_t>(ParseInt(value(), "--hour", 0, 23))]);
     } else if (a == "--minute") {
       panel.minute = std::to_string(ParseInt(value(), "--minute", 0, 59));
     } else {

@@ -16,7 +16,8 @@ namespace vessa::cli {
 std::vector<std::string> TakePanelOptions(const std::vector<std::string>& args, Panel& panel);
 
 inline constexpr std::string_view kPanelUsage =
-    "[--surname TEXT] [--given TEXT] [--sex 男|女] [--blood A型|B型|O型|AB型] [--date Y-M-D] [--lunar] "
+    "[--surname TEXT] [--given TEXT] [--sex 男|女] [--blood A型|B型|O型|AB型] [--date Y-M-D] "
+    "[--lunar] "
     "[--hour 0..23] [--minute 0..59]";
 
 // Runs the input step; on a message sets ctx.error and returns false.

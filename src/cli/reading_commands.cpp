@@ -41,7 +41,8 @@ int RunBirthInfo(Context& ctx, BirthInfoMode mode) {
   BirthInput birth;
   BaziChart chart;
   ReportBuffer out;
-  return PrintReading(ctx, out, WriteBirthInfoReport({store, CurrentYear()}, mode, panel, birth, chart, out));
+  return PrintReading(ctx, out,
+                      WriteBirthInfoReport({store, CurrentYear()}, mode, panel, birth, chart, out));
 }
 
 }  // namespace

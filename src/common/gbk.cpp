@@ -13,7 +13,8 @@ namespace {
 class Converter {
  public:
   Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
-    if (cd_ == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv: GBK is not available");
+    if (cd_ == reinterpret_cast<iconv_t>(-1))
+      throw std::runtime_error("iconv: GBK is not available");
   }
   ~Converter() { iconv_close(cd_); }
   Converter(const Converter&) = delete;
@@ -51,9 +52,11 @@ class Converter {
  private:
   static std::size_t Utf8Unit(const char* p, std::size_t left) {
     auto lead = static_cast<unsigned char>(*p);
-    std::size_t n = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3
-                                  : (lead & 0xF8) == 0xF0   ? 4
-                                                            : 1;
+    std::size_t n = lead < 0x80             ? 1
+                    : (lead & 0xE0) == 0xC0 ? 2
+                    : (lead & 0xF0) == 0xE0 ? 3
+                    : (lead & 0xF8) == 0xF0 ? 4
+                                            : 1;
     if (n > left) return 1;
     for (std::size_t k = 1; k < n; ++k) {
       if ((static_cast<unsigned char>(p[k]) & 0xC0) != 0x80) return 1;

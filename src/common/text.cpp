@@ -116,7 +116,8 @@ bool TryToInt(std::string_view s, std::int64_t& out) {
   for (; i < s.size(); ++i) {
     if (s[i] < '0' || s[i] > '9') return false;
     std::uint64_t digit = static_cast<std::uint64_t>(s[i] - '0');
-    if (value > (static_cast<std::uint64_t>(INT64_MAX) + (negative ? 1 : 0) - digit) / 10) return false;
+    if (value > (static_cast<std::uint64_t>(INT64_MAX) + (negative ? 1 : 0) - digit) / 10)
+      return false;
     value = value * 10 + digit;
   }
   out = negative ? static_cast<std::int64_t>(0 - value) : static_cast<std::int64_t>(value);
@@ -125,7 +126,8 @@ bool TryToInt(std::string_view s, std::int64_t& out) {
 
 std::int64_t ToInt(std::string_view s) {
   std::int64_t v = 0;
-  if (!TryToInt(s, v)) throw ConversionError("'" + std::string(s) + "' is not a valid integer value");
+  if (!TryToInt(s, v))
+    throw ConversionError("'" + std::string(s) + "' is not a valid integer value");
   return v;
 }
 

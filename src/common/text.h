@@ -34,7 +34,8 @@ std::string Blanks(std::size_t n);
 // ("'%s' is not a valid integer value") otherwise.
 std::int64_t ToInt(std::string_view s);
 bool TryToInt(std::string_view s, std::int64_t& out);
-// Decimal number text ("4.5", "0.7"); throws ConversionError ("'%s' is not a valid floating point value").
+// Decimal number text ("4.5", "0.7"); throws ConversionError ("'%s' is not a valid floating point
+// value").
 double ToFloat(std::string_view s);
 // Shortest decimal text with up to 15 significant digits and a full stop: 4.5 -> "4.5", 5 -> "5".
 std::string FloatToText(double v);

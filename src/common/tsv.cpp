@@ -12,7 +12,8 @@ std::vector<std::string> SplitLine(std::string_view line) {
   std::size_t b = 0;
   for (;;) {
     std::size_t tab = line.find('\t', b);
-    fields.push_back(Unescape(line.substr(b, tab == std::string_view::npos ? std::string_view::npos : tab - b)));
+    fields.push_back(
+        Unescape(line.substr(b, tab == std::string_view::npos ? std::string_view::npos : tab - b)));
     if (tab == std::string_view::npos) break;
     b = tab + 1;
   }
@@ -35,7 +36,8 @@ Table Parse(std::string_view text, std::string_view origin) {
   bool header = true;
   while (b < text.size()) {
     std::size_t e = text.find('\n', b);
-    std::string_view line = text.substr(b, e == std::string_view::npos ? std::string_view::npos : e - b);
+    std::string_view line =
+        text.substr(b, e == std::string_view::npos ? std::string_view::npos : e - b);
     b = e == std::string_view::npos ? text.size() : e + 1;
     ++line_no;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);

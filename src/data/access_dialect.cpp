@@ -12,9 +12,7 @@
 namespace vessa::data {
 namespace {
 
-bool IsWordChar(char c) {
-  return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
-}
+bool IsWordChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
 
 std::string Lower(std::string_view s) {
   std::string out(s);
@@ -24,7 +22,8 @@ std::string Lower(std::string_view s) {
 }
 
 bool AllDigits(std::string_view s) {
-  return !s.empty() && std::all_of(s.begin(), s.end(), [](unsigned char c) { return std::isdigit(c); });
+  return !s.empty() &&
+         std::all_of(s.begin(), s.end(), [](unsigned char c) { return std::isdigit(c); });
 }
 
 // Reads a quoted literal starting at sql[i] == '\''; returns its raw text including
@@ -185,7 +184,8 @@ std::string FormatAccessDate(DateTime t, std::string_view fmt) {
   for (std::size_t i = 0; i < fmt.size();) {
     char c = static_cast<char>(std::tolower(static_cast<unsigned char>(fmt[i])));
     std::size_t run = 1;
-    while (i + run < fmt.size() && std::tolower(static_cast<unsigned char>(fmt[i + run])) == c) ++run;
+    while (i + run < fmt.size() && std::tolower(static_cast<unsigned char>(fmt[i + run])) == c)
+      ++run;
     auto put = [&](int v, bool pad) {
       std::snprintf(buf, sizeof buf, pad ? "%02d" : "%d", v);
       out += buf;

@@ -73,7 +73,8 @@ class Connection {
 class Statement {
  public:
   Statement(sqlite3* db, const std::string& sql) {
-    if (sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &stmt_, nullptr) != SQLITE_OK) {
+    if (sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &stmt_, nullptr) !=
+        SQLITE_OK) {
       std::string message = sqlite3_errmsg(db);
       sqlite3_finalize(stmt_);
       stmt_ = nullptr;
@@ -149,7 +150,8 @@ const std::string& Row::Text(std::string_view name) const {
 
 bool Row::HasColumn(std::string_view name) const {
   for (const std::string& col : *columns_) {
-    if (col.size() == name.size() && strncasecmp(col.c_str(), name.data(), name.size()) == 0) return true;
+    if (col.size() == name.size() && strncasecmp(col.c_str(), name.data(), name.size()) == 0)
+      return true;
   }
   return false;
 }
@@ -160,10 +162,12 @@ std::string DataSourceOf(std::string_view connection) {
   if (b == std::string_view::npos) return {};
   b += key.size();
   std::size_t e = connection.find(';', b);
-  return std::string(connection.substr(b, e == std::string_view::npos ? std::string_view::npos : e - b));
+  return std::string(
+      connection.substr(b, e == std::string_view::npos ? std::string_view::npos : e - b));
 }
 
-std::vector<Row> Query::Open(std::string_view access_sql, FailurePolicy policy, bool all_rows) const {
+std::vector<Row> Query::Open(std::string_view access_sql, FailurePolicy policy,
+                             bool all_rows) const {
   try {
     return Run(DataSourceOf(connection_), access_sql, all_rows);
   } catch (const EngineError& e) {
@@ -193,8 +197,8 @@ std::string ContentStore::Connection(DatabaseFile file) const {
   // is harmless.
   std::string folder = folder_.string();
   if (folder.empty() || folder.back() != '/') folder += '/';
-  return "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + folder + "/" + std::string(FileName(file)) +
-         ";Persist Security Info=True";
+  return "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + folder + "/" +
+         std::string(FileName(file)) + ";Persist Security Info=True";
 }
 
 std::string ContentStore::DreamConnection() const { return Connection(DatabaseFile::Dream); }
@@ -218,8 +222,8 @@ std::string ContentStore::Text(DatabaseFile file, std::string_view access_sql, s
   return row ? row->Text(position) : std::string();
 }
 
-std::string ContentStore::Text(DatabaseFile file, std::string_view access_sql, std::string_view column,
-                               FailurePolicy policy) const {
+std::string ContentStore::Text(DatabaseFile file, std::string_view access_sql,
+                               std::string_view column, FailurePolicy policy) const {
   auto row = First(file, access_sql, policy);
   return row ? row->Text(column) : std::string();
 }

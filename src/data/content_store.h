@@ -54,7 +54,8 @@ class Query {
 
   // Runs one Access-dialect statement and returns its first row (all_rows false)
   // or every row. A failure follows the policy; under Ignore it yields no rows.
-  std::vector<Row> Open(std::string_view access_sql, FailurePolicy policy, bool all_rows = false) const;
+  std::vector<Row> Open(std::string_view access_sql, FailurePolicy policy,
+                        bool all_rows = false) const;
   std::optional<Row> First(std::string_view access_sql, FailurePolicy policy) const;
 
  private:
@@ -75,7 +76,8 @@ class ContentStore {
   std::string Connection(DatabaseFile file) const;
 
   // The lookup pattern: a fresh query object on the file, one statement, first row.
-  std::optional<Row> First(DatabaseFile file, std::string_view access_sql, FailurePolicy policy) const;
+  std::optional<Row> First(DatabaseFile file, std::string_view access_sql,
+                           FailurePolicy policy) const;
   // Every row, in the order the engine delivers them.
   std::vector<Row> All(DatabaseFile file, std::string_view access_sql, FailurePolicy policy) const;
   // The trimmed text of one column of the first row; "" when there is no row.

@@ -37,8 +37,10 @@ std::string UnscrambleText(std::string_view text, std::uint16_t key, int passes,
   const auto lo = static_cast<unsigned char>(key & 0xFF);
   auto at = [&](std::size_t i) -> unsigned char& { return reinterpret_cast<unsigned char&>(s[i]); };
   for (int pass = 0; pass < passes; ++pass) {
-    for (std::size_t i = 1; i < n; ++i) at(i) = static_cast<unsigned char>((at(i - 1) + at(i)) ^ hi);
-    for (std::size_t i = n - 1; i-- > 0;) at(i) = static_cast<unsigned char>((at(i + 1) + at(i)) ^ lo);
+    for (std::size_t i = 1; i < n; ++i)
+      at(i) = static_cast<unsigned char>((at(i - 1) + at(i)) ^ hi);
+    for (std::size_t i = n - 1; i-- > 0;)
+      at(i) = static_cast<unsigned char>((at(i + 1) + at(i)) ^ lo);
   }
   return gbk::ToUtf8(s);
 }
@@ -51,9 +53,11 @@ std::string ScrambleText(std::string_view plain, std::uint16_t key, int passes) 
   auto at = [&](std::size_t i) -> unsigned char& { return reinterpret_cast<unsigned char&>(s[i]); };
   for (int pass = 0; pass < passes && n > 0; ++pass) {
     // Undo the backward sweep: each byte was mixed with its already final right neighbour.
-    for (std::size_t i = 0; i + 1 < n; ++i) at(i) = static_cast<unsigned char>((at(i) ^ lo) - at(i + 1));
+    for (std::size_t i = 0; i + 1 < n; ++i)
+      at(i) = static_cast<unsigned char>((at(i) ^ lo) - at(i + 1));
     // Undo the forward sweep, right to left, for the same reason.
-    for (std::size_t i = n - 1; i >= 1; --i) at(i) = static_cast<unsigned char>((at(i) ^ hi) - at(i - 1));
+    for (std::size_t i = n - 1; i >= 1; --i)
+      at(i) = static_cast<unsigned char>((at(i) ^ hi) - at(i - 1));
   }
   static constexpr char kHex[] = "0123456789ABCDEF";
   std::string out;

@@ -11,11 +11,13 @@ using data::DatabaseFile;
 using data::FailurePolicy;
 
 int StrokeCount(const data::ContentStore& store, std::string_view character) {
-  auto row = store.First(DatabaseFile::MorFile, "Select num from bihua where hanzi like " + data::QuotedLike(character),
+  auto row = store.First(DatabaseFile::MorFile,
+                         "Select num from bihua where hanzi like " + data::QuotedLike(character),
                          FailurePolicy::Cancel);
   if (!row) return 0;
   std::int64_t n = 0;
-  if (!text::TryToInt(row->Text(std::size_t{0}), n)) throw SilentAbort("a stroke count that is not a number");
+  if (!text::TryToInt(row->Text(std::size_t{0}), n))
+    throw SilentAbort("a stroke count that is not a number");
   return static_cast<int>(n);
 }
 
@@ -34,11 +36,13 @@ int FirstStrokes(const data::ContentStore& store, std::string_view part) {
 
 int Heaven(const data::ContentStore& store, std::string_view surname) {
   if (gbk::ByteLength(surname) <= 2) return StrokeCount(store, surname) + 1;
-  return StrokeCount(store, gbk::Copy(surname, 1, 2)) + StrokeCount(store, gbk::Copy(surname, 3, 2));
+  return StrokeCount(store, gbk::Copy(surname, 1, 2)) +
+         StrokeCount(store, gbk::Copy(surname, 3, 2));
 }
 
 int Person(const data::ContentStore& store, std::string_view surname, std::string_view given) {
-  const int last = gbk::ByteLength(surname) <= 2 ? StrokeCount(store, surname) : StrokeCount(store, gbk::Copy(surname, 3, 2));
+  const int last = gbk::ByteLength(surname) <= 2 ? StrokeCount(store, surname)
+                                                 : StrokeCount(store, gbk::Copy(surname, 3, 2));
   return last + FirstStrokes(store, given);
 }
 
@@ -58,7 +62,8 @@ int Outer(const data::ContentStore& store, std::string_view surname, std::string
 
 }  // namespace
 
-int GridNumber(const data::ContentStore& store, std::string_view surname, std::string_view givenName, int grid) {
+int GridNumber(const data::ContentStore& store, std::string_view surname,
+               std::string_view givenName, int grid) {
   switch (grid) {
     case 0:
       return Heaven(store, surname);
@@ -75,9 +80,12 @@ int GridNumber(const data::ContentStore& store, std::string_view surname, std::s
   }
 }
 
-FiveGrids GridsOf(const data::ContentStore& store, std::string_view surname, std::string_view givenName) {
-  return {GridNumber(store, surname, givenName, NameGrid::Heaven), GridNumber(store, surname, givenName, NameGrid::Earth),
-          GridNumber(store, surname, givenName, NameGrid::Person), GridNumber(store, surname, givenName, NameGrid::Total),
+FiveGrids GridsOf(const data::ContentStore& store, std::string_view surname,
+                  std::string_view givenName) {
+  return {GridNumber(store, surname, givenName, NameGrid::Heaven),
+          GridNumber(store, surname, givenName, NameGrid::Earth),
+          GridNumber(store, surname, givenName, NameGrid::Person),
+          GridNumber(store, surname, givenName, NameGrid::Total),
           GridNumber(store, surname, givenName, NameGrid::Outer)};
 }
 
@@ -136,7 +144,8 @@ double GradeScore(int grade) {
 }
 
 double ThreeTalentScore(const data::ContentStore& store, std::string_view key) {
-  auto row = store.First(DatabaseFile::MorFile, "Select djc from sancai where title = " + data::Quoted(key) + " ",
+  auto row = store.First(DatabaseFile::MorFile,
+                         "Select djc from sancai where title = " + data::Quoted(key) + " ",
                          FailurePolicy::Cancel);
   std::int64_t grade = 0;
   if (!row || !text::TryToInt(row->Text(std::size_t{0}), grade)) return -1;
@@ -144,7 +153,8 @@ double ThreeTalentScore(const data::ContentStore& store, std::string_view key) {
 }
 
 std::string NumberText(const data::ContentStore& store, int n, int field) {
-  auto row = store.First(DatabaseFile::MorFile, data::Formatted("Select * from 81 where num = %d", {std::int64_t{n}}),
+  auto row = store.First(DatabaseFile::MorFile,
+                         data::Formatted("Select * from 81 where num = %d", {std::int64_t{n}}),
                          FailurePolicy::Cancel);
   if (!row) return " ";
   static constexpr const char* kFields[] = {"yy", "jx", "as", "content"};

@@ -17,9 +17,10 @@ enum class NameGrid { Heaven = 0, Earth = 1, Person = 2, Total = 3, Outer = 4 };
 int StrokeCount(const data::ContentStore& store, std::string_view character);
 
 // The number of one grid of a name; a grid code outside 0-4 yields 0.
-int GridNumber(const data::ContentStore& store, std::string_view surname, std::string_view givenName, int grid);
-inline int GridNumber(const data::ContentStore& store, std::string_view surname, std::string_view givenName,
-                      NameGrid grid) {
+int GridNumber(const data::ContentStore& store, std::string_view surname,
+               std::string_view givenName, int grid);
+inline int GridNumber(const data::ContentStore& store, std::string_view surname,
+                      std::string_view givenName, NameGrid grid) {
   return GridNumber(store, surname, givenName, static_cast<int>(grid));
 }
 
@@ -33,7 +34,8 @@ inline constexpr std::string_view kLuckyNumbers =
     ",1,3,5,7,8,11,13,15,16,18,21,23,24,25,31,32,33,35,37,39,41,45,47,48,52,57,61,63,65,67,68,81,";
 inline constexpr std::string_view kHalfLuckyNumbers = ",6,17,26,27,29,30,38,49,51,55,58,71,73,75,";
 inline constexpr std::string_view kUnluckyNumbers =
-    ",2,4,9,10,12,14,19,20,22,28,34,36,40,42,43,44,46,50,53,54,56,59,60,62,64,66,69,70,72,74,76,77,78,79,80,";
+    ",2,4,9,10,12,14,19,20,22,28,34,36,40,42,43,44,46,50,53,54,56,59,60,62,64,66,69,70,72,74,76,77,"
+    "78,79,80,";
 
 // "吉", "半吉", "凶", or "" for a number in no list (anything outside 1-81).
 std::string LuckClass(int n);
@@ -54,6 +56,7 @@ std::string NumberText(const data::ContentStore& store, int n, int field);
 struct FiveGrids {
   int heaven, earth, person, total, outer;
 };
-FiveGrids GridsOf(const data::ContentStore& store, std::string_view surname, std::string_view givenName);
+FiveGrids GridsOf(const data::ContentStore& store, std::string_view surname,
+                  std::string_view givenName);
 
 }  // namespace vessa

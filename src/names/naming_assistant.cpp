@@ -16,8 +16,8 @@ namespace {
 bool Passes(int n) { return text::Contains(kProposalLuckyNumbers, "," + std::to_string(n) + ","); }
 
 std::string Unscrambled(const data::ContentStore& store, const std::string& stored) {
-  return text::Trim(data::UnscrambleText(text::Trim(stored), data::kScrambleKey, data::kScramblePasses,
-                                         store.BeepFunction()));
+  return text::Trim(data::UnscrambleText(text::Trim(stored), data::kScrambleKey,
+                                         data::kScramblePasses, store.BeepFunction()));
 }
 
 }  // namespace
@@ -58,7 +58,8 @@ std::vector<NameProposal> NameProposals(const data::ContentStore& store, std::st
     if (twoCharacters) {
       const int g1 = p - last, g2 = q - g1;
       // The total (N + q) and the outer grid (N + q - p + 1) must be lucky too.
-      if (Passes(strokes + q) && Passes(strokes + q - p + 1) && g1 > 0 && g2 > 0) proposals.push_back({g1, g2});
+      if (Passes(strokes + q) && Passes(strokes + q - p + 1) && g1 > 0 && g2 > 0)
+        proposals.push_back({g1, g2});
     } else {
       const int g = p - last;
       if (g > 0 && q == g + 1 && Passes(strokes + g)) proposals.push_back({g, 0});
@@ -69,18 +70,22 @@ std::vector<NameProposal> NameProposals(const data::ContentStore& store, std::st
 
 std::string ProposalText(const NameProposal& p, bool twoCharacters, bool afterSwitch) {
   std::string text = (afterSwitch ? "名1字:" : "第一字:") + std::to_string(p.first) + "画";
-  if (twoCharacters) text += (afterSwitch ? " 名2字:" : " 第二字:") + std::to_string(p.second) + "画";
+  if (twoCharacters)
+    text += (afterSwitch ? " 名2字:" : " 第二字:") + std::to_string(p.second) + "画";
   return text;
 }
 
 std::string CharactersWithStrokes(const data::ContentStore& store, int strokes) {
   const std::string count = std::to_string(strokes);
-  return store.Text(DatabaseFile::MorFile, data::Formatted("select hanzi from bihua where num = '%s'", {count}), 0,
+  return store.Text(DatabaseFile::MorFile,
+                    data::Formatted("select hanzi from bihua where num = '%s'", {count}), 0,
                     FailurePolicy::Cancel);
 }
 
-std::string ThreeTalentText(const data::Query& query, const data::ContentStore& store, std::string_view key) {
-  auto row = query.First("Select content from sancai where title = " + data::Quoted(key) + " ", FailurePolicy::Cancel);
+std::string ThreeTalentText(const data::Query& query, const data::ContentStore& store,
+                            std::string_view key) {
+  auto row = query.First("Select content from sancai where title = " + data::Quoted(key) + " ",
+                         FailurePolicy::Cancel);
   return row ? Unscrambled(store, row->Text(std::size_t{0})) : std::string(kNoReading);
 }
 
@@ -92,8 +97,10 @@ std::vector<std::string> NameTestLines(const data::Query& query, const data::Con
   const std::string K = ThreeTalentKey(grids.heaven, grids.person, grids.earth);
   const std::string talent = ThreeTalentText(query, store, K);
   auto reading = [&](int n) {
-    auto row = store.First(DatabaseFile::MorFile, "Select content from namefx where num = " + data::Quoted(std::to_string(n)),
-                           FailurePolicy::Cancel);
+    auto row =
+        store.First(DatabaseFile::MorFile,
+                    "Select content from namefx where num = " + data::Quoted(std::to_string(n)),
+                    FailurePolicy::Cancel);
     return row ? Unscrambled(store, row->Text(std::size_t{0})) : std::string(kNoReading);
   };
   const std::string T = reading(grids.heaven), D = reading(grids.earth), R = reading(grids.person),

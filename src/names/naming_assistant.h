@@ -11,7 +11,8 @@
 namespace vessa {
 
 // Both the person and the earth candidates come from this list, in this order.
-inline constexpr int kCandidateNumbers[] = {1, 3, 5, 6, 7, 11, 13, 15, 16, 21, 23, 24, 29, 31, 32, 33, 35, 37};
+inline constexpr int kCandidateNumbers[] = {1,  3,  5,  6,  7,  11, 13, 15, 16,
+                                            21, 23, 24, 29, 31, 32, 33, 35, 37};
 inline constexpr std::string_view kProposalLuckyNumbers =
     ",1,3,5,6,7,11,13,15,16,21,23,24,29,31,32,33,35,37,41,45,47,48,52,57,61,63,65,67,68,81,";
 
@@ -33,7 +34,8 @@ struct NameProposal {
 std::vector<TalentPair> BestTalentPairs(const data::ContentStore& store, int heaven);
 
 // Proposals for a surname; none for a surname shorter than two GBK bytes.
-std::vector<NameProposal> NameProposals(const data::ContentStore& store, std::string_view surname, bool twoCharacters);
+std::vector<NameProposal> NameProposals(const data::ContentStore& store, std::string_view surname,
+                                        bool twoCharacters);
 
 // The list texts: "第一字:6画 第二字:10画" when the window opens, "名1字:6画 名2字:10画"
 // after a mode switch.
@@ -46,7 +48,8 @@ inline constexpr std::string_view kNoReading = "无结果,请听下回分解";
 
 // The stored three-talent reading of a key, unscrambled; kNoReading without a row.
 // query is the query object to run it on.
-std::string ThreeTalentText(const data::Query& query, const data::ContentStore& store, std::string_view key);
+std::string ThreeTalentText(const data::Query& query, const data::ContentStore& store,
+                            std::string_view key);
 
 // The result lines of testing a given name with a surname; none when either is
 // empty. query runs the three-talent reading.

@@ -37,8 +37,12 @@ QLabel* VerticalCaption(const char* text, QWidget* parent) {
 
 }  // namespace
 
-TFrmChangeName::TFrmChangeName(const data::ContentStore& store, std::string surname, QWidget* parent)
-    : QWidget(parent, Qt::Window), store_(store), adoData_(store.MorFileConnection()), surname_(std::move(surname)) {
+TFrmChangeName::TFrmChangeName(const data::ContentStore& store, std::string surname,
+                               QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      store_(store),
+      adoData_(store.MorFileConnection()),
+      surname_(std::move(surname)) {
   setObjectName(QStringLiteral("TFrmChangeName"));
   setWindowTitle(QStringLiteral("取名宝典"));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -102,8 +106,10 @@ TFrmChangeName::TFrmChangeName(const data::ContentStore& store, std::string surn
   layout->addLayout(bottom);
   resize(620, 560);
 
-  connect(oneCharacter_, &QRadioButton::clicked, this, [this] { RunCommand([this] { FillProposals(true); }); });
-  connect(twoCharacters_, &QRadioButton::clicked, this, [this] { RunCommand([this] { FillProposals(true); }); });
+  connect(oneCharacter_, &QRadioButton::clicked, this,
+          [this] { RunCommand([this] { FillProposals(true); }); });
+  connect(twoCharacters_, &QRadioButton::clicked, this,
+          [this] { RunCommand([this] { FillProposals(true); }); });
   connect(pick, &QPushButton::clicked, this, [this] { RunCommand([this] { OnPick(); }); });
   connect(test, &QPushButton::clicked, this, [this] { RunCommand([this] { OnTest(); }); });
   connect(close, &QPushButton::clicked, this, &QWidget::close);
@@ -124,7 +130,8 @@ void TFrmChangeName::FillProposals(bool afterSwitch) {
   proposals_.clear();
   const bool two = TwoCharacters();
   proposals_ = NameProposals(store_, surname_, two);
-  for (const NameProposal& p : proposals_) proposalList_->addItem(ToQString(ProposalText(p, two, afterSwitch)));
+  for (const NameProposal& p : proposals_)
+    proposalList_->addItem(ToQString(ProposalText(p, two, afterSwitch)));
   proposalList_->setCurrentIndex(proposals_.empty() ? -1 : 0);
 }
 

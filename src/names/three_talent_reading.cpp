@@ -5,8 +5,8 @@
 
 namespace vessa {
 
-bool ThreeTalentReading(const data::Query& query, const data::ContentStore& store, const BirthInput& current,
-                        ReportBuffer& out) {
+bool ThreeTalentReading(const data::Query& query, const data::ContentStore& store,
+                        const BirthInput& current, ReportBuffer& out) {
   if (current.surname.empty() || current.givenName.empty()) return false;
   const FiveGrids g = GridsOf(store, current.surname, current.givenName);
   const std::string K = ThreeTalentKey(g.heaven, g.person, g.earth);

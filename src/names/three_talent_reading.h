@@ -10,7 +10,7 @@ namespace vessa {
 // request that read the input panel stored). Does nothing and returns false when
 // either name is empty. query is the main window's long-lived query object. A
 // failing lookup throws SilentAbort before the pane is touched.
-bool ThreeTalentReading(const data::Query& query, const data::ContentStore& store, const BirthInput& current,
-                        ReportBuffer& out);
+bool ThreeTalentReading(const data::Query& query, const data::ContentStore& store,
+                        const BirthInput& current, ReportBuffer& out);
 
 }  // namespace vessa

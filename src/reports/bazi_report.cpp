@@ -15,8 +15,10 @@ namespace {
 
 using std::chrono::year_month_day;
 
-constexpr std::string_view kShortClosing = "--以上内容紧着参考---------------------------------------------";
-constexpr std::string_view kLongClosing = "--以上内容紧着参考----------------------------------------------------------";
+constexpr std::string_view kShortClosing =
+    "--以上内容紧着参考---------------------------------------------";
+constexpr std::string_view kLongClosing =
+    "--以上内容紧着参考----------------------------------------------------------";
 
 // The pieces of the birth that both readings hang their lines on.
 struct Birth {
@@ -41,24 +43,27 @@ Birth BirthOf(const Panel& panel, const BirthInput& in) {
 
 // Computes the chart; a date the chart rejects ends the reading like any failure.
 void Compute(const ReadingEnv& env, const Birth& b, BaziChart& chart) {
-  const std::string message = ComputeChart(env.store, chart, b.year, b.month, b.day, b.hour, b.minute, b.sex);
+  const std::string message =
+      ComputeChart(env.store, chart, b.year, b.month, b.day, b.hour, b.minute, b.sex);
   if (!message.empty()) throw SilentAbort(message);
 }
 
 // Lines 1 to 63 of the detailed reading (the chart block down to the minor luck);
 // withMinute picks the birth lines of the detailed reading. Returns the element
 // text that the element count reads later.
-std::string WriteChartBlock(const ReadingEnv& env, const Panel& panel, const BirthInput& in, const Birth& b,
-                            bool withMinute, BaziChart& chart, ReportBuffer& out) {
+std::string WriteChartBlock(const ReadingEnv& env, const Panel& panel, const BirthInput& in,
+                            const Birth& b, bool withMinute, BaziChart& chart, ReportBuffer& out) {
   const std::string D = FormatDate(b.solar);
   const int birthYear = static_cast<int>(text::ToInt(in.solarDateText.substr(0, 4)));
-  out.AddLine("姓名：" + text::Trim(panel.surname) + text::Trim(panel.givenName) + "  性别：" + b.sex + "  生肖：" +
-              in.zodiac + "  星座：" + in.constellation + "  血型：" + text::Trim(panel.bloodType) + "  年龄：" +
-              std::to_string(env.nowYear - birthYear) + "岁");
+  out.AddLine("姓名：" + text::Trim(panel.surname) + text::Trim(panel.givenName) + "  性别：" +
+              b.sex + "  生肖：" + in.zodiac + "  星座：" + in.constellation + "  血型：" +
+              text::Trim(panel.bloodType) + "  年龄：" + std::to_string(env.nowYear - birthYear) +
+              "岁");
   out.AddLine("");
-  std::string solarLine = "生日（公历）：" + D.substr(0, 4) + "年" + D.substr(5, 2) + "月" + D.substr(8, 2) + "日" +
-                          in.hourNumberText + "点";
-  std::string lunarLine = "生日（农历）：" + text::Trim(in.lunarDateText) + std::string(text::CharAt(in.hourText, 1)) + "时";
+  std::string solarLine = "生日（公历）：" + D.substr(0, 4) + "年" + D.substr(5, 2) + "月" +
+                          D.substr(8, 2) + "日" + in.hourNumberText + "点";
+  std::string lunarLine = "生日（农历）：" + text::Trim(in.lunarDateText) +
+                          std::string(text::CharAt(in.hourText, 1)) + "时";
   if (withMinute) {
     solarLine += b.minuteText + "分";
     lunarLine += b.minuteText + "分";
@@ -85,7 +90,8 @@ std::string WriteChartBlock(const ReadingEnv& env, const Panel& panel, const Bir
   out.AddLine(chart.luckNayinLine);
   out.AddLine(chart.luckTenGodLine);
   out.AddLine("大运：" + chart.luckPillars);
-  for (auto& line : LuckAgeRows(chart, static_cast<int>(text::ToInt(in.yearText)))) out.AddLine(std::move(line));
+  for (auto& line : LuckAgeRows(chart, static_cast<int>(text::ToInt(in.yearText))))
+    out.AddLine(std::move(line));
   out.AddLine("");
   for (auto& line : AnnualLuckRows(chart, L)) out.AddLine(std::move(line));
   out.AddLine("");
@@ -100,8 +106,8 @@ std::string WriteChartBlock(const ReadingEnv& env, const Panel& panel, const Bir
   return elements.elementText;
 }
 
-void WriteClimateAndCount(const ReadingEnv& env, const BaziChart& chart, const std::string& elementText,
-                          ReportBuffer& out) {
+void WriteClimateAndCount(const ReadingEnv& env, const BaziChart& chart,
+                          const std::string& elementText, ReportBuffer& out) {
   out.AddLine("");
   out.AddLine(ClimateLine(env.store, chart.dayStemName, chart.monthBranchName));
   out.AddLine("");
@@ -109,9 +115,11 @@ void WriteClimateAndCount(const ReadingEnv& env, const BaziChart& chart, const s
   out.AddLine("");
 }
 
-void WriteBoneWeight(const ReadingEnv& env, const BirthInput& in, const std::string& month, ReportBuffer& out) {
+void WriteBoneWeight(const ReadingEnv& env, const BirthInput& in, const std::string& month,
+                     ReportBuffer& out) {
   for (auto mode : {BoneWeightMode::Weight, BoneWeightMode::Verse, BoneWeightMode::Explanation}) {
-    out.AddLine(BoneWeightLine(env.store, in.lunarYearText, month, in.lunarDayText, in.hourNumberText, mode));
+    out.AddLine(BoneWeightLine(env.store, in.lunarYearText, month, in.lunarDayText,
+                               in.hourNumberText, mode));
   }
 }
 
@@ -136,8 +144,8 @@ std::string SeasonOfLunarMonthName(const std::string& name) {
 
 }  // namespace
 
-ReadingResult WriteBaziReport(const ReadingEnv& env, const Panel& panel, BirthInput& birth, BaziChart& chart,
-                              ReportBuffer& out) {
+ReadingResult WriteBaziReport(const ReadingEnv& env, const Panel& panel, BirthInput& birth,
+                              BaziChart& chart, ReportBuffer& out) {
   ReadingResult result;
   result.input = ReadBirthInput(panel, BirthInputKind::Bazi, birth);
   if (!result.input.ok()) return result;
@@ -147,7 +155,8 @@ ReadingResult WriteBaziReport(const ReadingEnv& env, const Panel& panel, BirthIn
     const std::string elementText = WriteChartBlock(env, panel, birth, b, true, chart, out);
     const LunarDate lunar = SolarToLunar(b.solar);
     const std::string season = SeasonOfLunarMonthName(LunarMonthName(lunar.month, lunar.leap));
-    if (!season.empty()) out.AddLine(SeasonLine(env.store, "用神喜忌：日主天干", season, chart.dayStemName));
+    if (!season.empty())
+      out.AddLine(SeasonLine(env.store, "用神喜忌：日主天干", season, chart.dayStemName));
     WriteClimateAndCount(env, chart, elementText, out);
     out.AddLine(kBaziSeparator);
     out.AddLine("");
@@ -190,8 +199,10 @@ ReadingResult WriteBirthInfoReport(const ReadingEnv& env, BirthInfoMode mode, co
   Guarded(result, [&] {
     const Birth b = BirthOf(panel, birth);
     const std::string elementText = WriteChartBlock(env, panel, birth, b, false, chart, out);
-    static constexpr const char* kSeasons[] = {"春", "春", "春", "夏", "夏", "夏", "秋", "秋", "秋", "冬", "冬", "冬"};
-    out.AddLine(SeasonLine(env.store, "四季用神：日主天干", kSeasons[b.month - 1], chart.dayStemName));
+    static constexpr const char* kSeasons[] = {"春", "春", "春", "夏", "夏", "夏",
+                                               "秋", "秋", "秋", "冬", "冬", "冬"};
+    out.AddLine(
+        SeasonLine(env.store, "四季用神：日主天干", kSeasons[b.month - 1], chart.dayStemName));
     WriteClimateAndCount(env, chart, elementText, out);
     out.AddLine("");
     switch (mode) {

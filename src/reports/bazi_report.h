@@ -19,9 +19,9 @@ struct ReadingEnv {
 
 // How a reading went.
 struct ReadingResult {
-  InputCheck input;        // a message: nothing was written, the pane keeps its reading
-  bool stopped = false;    // a failure ended the reading; the lines written stay
-  std::string stopReason;  // why, for logs and the command line
+  InputCheck input;         // a message: nothing was written, the pane keeps its reading
+  bool stopped = false;     // a failure ended the reading; the lines written stay
+  std::string stopReason;   // why, for logs and the command line
   bool scrollToTop = true;  // whether the view goes back to the first line
 };
 
@@ -31,8 +31,8 @@ inline constexpr std::string_view kBaziSeparator =
 // Runs the input step again, clears out and writes the whole detailed reading.
 // A solar date that does not exist throws ConversionError before anything is
 // written. chart is the current chart, overwritten by the reading.
-ReadingResult WriteBaziReport(const ReadingEnv& env, const Panel& panel, BirthInput& birth, BaziChart& chart,
-                              ReportBuffer& out);
+ReadingResult WriteBaziReport(const ReadingEnv& env, const Panel& panel, BirthInput& birth,
+                              BaziChart& chart, ReportBuffer& out);
 
 enum class BirthInfoMode { BirthInfo = 0, BoneWeight = 1, BloodType = 9 };
 

@@ -22,10 +22,10 @@ void NameReport(const ReadingEnv& env, const BirthInput& birth, ReportBuffer& ou
   out.Clear();
   const std::string D = FormatDate(ParseDate(birth.solarDateText));
   const int age = env.nowYear - static_cast<int>(text::ToInt(D.substr(0, 4)));
-  out.AddLine(birth.surname + birth.givenName + ",你今年:" + std::to_string(age) + "岁," + "您出生于公历 " +
-              D.substr(0, 4) + "年" + D.substr(5, 2) + "月" + D.substr(8, 2) + "日" +
-              text::Trim(gbk::Copy(birth.hourText, 4, 2)) + "点  " + "农历 " + birth.lunarDateText + " 生肖:" +
-              birth.zodiac + " 星座:" + birth.constellation);
+  out.AddLine(birth.surname + birth.givenName + ",你今年:" + std::to_string(age) + "岁," +
+              "您出生于公历 " + D.substr(0, 4) + "年" + D.substr(5, 2) + "月" + D.substr(8, 2) +
+              "日" + text::Trim(gbk::Copy(birth.hourText, 4, 2)) + "点  " + "农历 " +
+              birth.lunarDateText + " 生肖:" + birth.zodiac + " 星座:" + birth.constellation);
   out.AddLine("");
   if (birth.surname.empty() || birth.givenName.empty()) return;
 
@@ -38,11 +38,14 @@ void NameReport(const ReadingEnv& env, const BirthInput& birth, ReportBuffer& ou
     const char* full;
     const char* note;
   };
-  const Grid heaven{"天格", g.heaven, NameGrid::Heaven, "10", "的解析】：天格数是先祖留传下来的，其数理对人影响不大。"};
-  const Grid earth{"地格", g.earth, NameGrid::Earth, "10", "的解析】：地格数又称前运，影响人生（49岁）以前的命运。"};
+  const Grid heaven{"天格", g.heaven, NameGrid::Heaven, "10",
+                    "的解析】：天格数是先祖留传下来的，其数理对人影响不大。"};
+  const Grid earth{"地格", g.earth, NameGrid::Earth, "10",
+                   "的解析】：地格数又称前运，影响人生（49岁）以前的命运。"};
   const Grid person{"人格", g.person, NameGrid::Person, "30",
                     "的解析】：人格数又称主运，是整个姓名的中心点，影响人的一生命运。"};
-  const Grid total{"总格", g.total, NameGrid::Total, "20", "的解析】：总格又称后运，影响人生（50岁）以后的命运。 "};
+  const Grid total{"总格", g.total, NameGrid::Total, "20",
+                   "的解析】：总格又称后运，影响人生（50岁）以后的命运。 "};
   const Grid outer{"外格", g.outer, NameGrid::Outer, "10",
                    "的解析】：外格又称变格，影响人的社交能力、智慧等，其数理不用重点去看。"};
 
@@ -54,8 +57,8 @@ void NameReport(const ReadingEnv& env, const BirthInput& birth, ReportBuffer& ou
   for (const Grid* grid : {&heaven, &earth, &person, &total, &outer}) {
     const double score = GridScore(grid->n, grid->code);
     sum += score;
-    out.AddLine(std::string(grid->name) + ": " + std::to_string(grid->n) + " " + LuckClass(grid->n) + " 得分(总分" +
-                grid->full + ")：" + Score(score));
+    out.AddLine(std::string(grid->name) + ": " + std::to_string(grid->n) + " " +
+                LuckClass(grid->n) + " 得分(总分" + grid->full + ")：" + Score(score));
   }
   const double talent = ThreeTalentScore(store, K);
   sum += talent;
@@ -78,13 +81,15 @@ void NameReport(const ReadingEnv& env, const BirthInput& birth, ReportBuffer& ou
     }
   }
 
-  auto talents = store.First(DatabaseFile::MorFile,
-                             data::Formatted("Select top 1 * from sancai2009 where title = '%s'", {K}),
-                             FailurePolicy::Report);
+  auto talents =
+      store.First(DatabaseFile::MorFile,
+                  data::Formatted("Select top 1 * from sancai2009 where title = '%s'", {K}),
+                  FailurePolicy::Report);
   if (talents) {
     out.AddLine(kNameSeparator);
     out.AddLine("");
-    out.AddLine("【三才数理分析】：您的姓名三才配置为：" + K + "。它具有如下数理诱导力，据此会对人生产生一定的影响。");
+    out.AddLine("【三才数理分析】：您的姓名三才配置为：" + K +
+                "。它具有如下数理诱导力，据此会对人生产生一定的影响。");
     out.AddLine("");
     out.AddLine(talents->Text("yy"));
     out.AddLine("");
@@ -117,7 +122,8 @@ void NameReport(const ReadingEnv& env, const BirthInput& birth, ReportBuffer& ou
     rating += "，" + talents->Text("pingfen");
   } else {
     // Without a detailed row the stored three-talent reading sums the name up.
-    auto reading = store.First(DatabaseFile::MorFile, "Select content from sancai where title = " + data::Quoted(K) + " ",
+    auto reading = store.First(DatabaseFile::MorFile,
+                               "Select content from sancai where title = " + data::Quoted(K) + " ",
                                FailurePolicy::Cancel);
     if (reading) {
       summary = text::Trim(data::UnscrambleText(reading->Text(std::size_t{0}), data::kScrambleKey,

@@ -6,8 +6,10 @@
 
 namespace vessa {
 
-inline constexpr std::string_view kNameSeparator = "-----------------------------------------------------------------";
-inline constexpr std::string_view kNameClosing = "--以上测算紧着参考------------------------------------------------";
+inline constexpr std::string_view kNameSeparator =
+    "-----------------------------------------------------------------";
+inline constexpr std::string_view kNameClosing =
+    "--以上测算紧着参考------------------------------------------------";
 
 // The name reading: the person line, the scores of the five grids and the three
 // talents, the 81-number texts of each grid, the three-talent reading, the hints
