@@ -54,18 +54,18 @@ std::string Formatted(std::string_view templ, std::initializer_list<SqlArg> args
       out += templ[i];
       continue;
     }
-    char spec = templ[++i];
-    if (spec == '%') {
+    char kind = templ[++i];
+    if (kind == '%') {
       out += '%';
       continue;
     }
     if (next == args.end()) throw std::invalid_argument("statement template: too few arguments");
-    if (spec == 'd' && std::holds_alternative<std::int64_t>(*next)) {
+    if (kind == 'd' && std::holds_alternative<std::int64_t>(*next)) {
       out += std::to_string(std::get<std::int64_t>(*next));
-    } else if (spec == 's' && std::holds_alternative<std::string_view>(*next)) {
+    } else if (kind == 's' && std::holds_alternative<std::string_view>(*next)) {
       out += std::get<std::string_view>(*next);
     } else {
-      throw std::invalid_argument("statement template: argument does not fit its placeholder");
+      throw std::invalid_argument("statement template: argument does not fit its %d or %s");
     }
     ++next;
   }
