@@ -140,7 +140,8 @@ std::string ComputeChart(const data::ContentStore& store, BaziChart& chart, int 
   c.hourBranchName = Branch::FromCycle(c.hourBranch).Name();
 
   const bool male = sex == "男";
-  c.luckReverse = male ? IsYinStemName(c.yearStemName) : !IsYinStemName(c.yearStemName);
+  const bool yinYear = Stem::FromCycle(c.yearStem).IsYin();
+  c.luckReverse = male ? yinYear : !yinYear;
 
   // Days to the neighbouring jie term, never the birth day itself; ⌈j/3⌉, 11 -> 1.
   int j = 1;

@@ -28,8 +28,4 @@ const std::array<std::string_view, 1001>& ChartNameTable() {
   return table;
 }
 
-bool IsYinStemName(std::string_view name) {
-  return name == "乙" || name == "丁" || name == "己" || name == "辛" || name == "癸";
-}
-
 }  // namespace vessa

@@ -59,7 +59,4 @@ extern const std::array<std::string_view, 12> HiddenStemTable;
 // n, 30 + n the branch of cycle number n; every other position is empty.
 const std::array<std::string_view, 1001>& ChartNameTable();
 
-// True for the yin stems 乙 丁 己 辛 癸, given by name.
-bool IsYinStemName(std::string_view name);
-
 }  // namespace vessa

@@ -1,3 +1,5 @@
+#include <type_traits>
+
 #include "bazi/bazi_chart.h"
 #include "cli/commands.h"
 #include "cli/json.h"
@@ -8,15 +10,18 @@ namespace vessa::cli {
 
 namespace {
 
-std::string Array(const std::array<int, 4>& v) {
+// A JSON array of the four pillars' values.
+template <typename T>
+std::string Array(const std::array<T, 4>& v) {
   std::string s = "[";
-  for (std::size_t i = 0; i < v.size(); ++i) s += (i ? "," : "") + std::to_string(v[i]);
-  return s + "]";
-}
-
-std::string Array(const std::array<std::string, 4>& v) {
-  std::string s = "[";
-  for (std::size_t i = 0; i < v.size(); ++i) s += (i ? "," : "") + JsonString(v[i]);
+  for (std::size_t i = 0; i < v.size(); ++i) {
+    if (i) s += ",";
+    if constexpr (std::is_same_v<T, std::string>) {
+      s += JsonString(v[i]);
+    } else {
+      s += std::to_string(v[i]);
+    }
+  }
   return s + "]";
 }
 

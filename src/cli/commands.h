@@ -21,6 +21,8 @@ int RunNaming(Context& ctx);
 
 // The year of the system clock, for ages.
 int CurrentYear();
+// Prints the lines of a reading.
+void PrintLines(Context& ctx, const ReportBuffer& out);
 // Prints a reading's lines; maps its outcome to the exit status.
 int PrintReading(Context& ctx, const ReportBuffer& out, const ReadingResult& result);
 

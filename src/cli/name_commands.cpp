@@ -17,10 +17,10 @@ int Printing(Context& ctx, ReportBuffer& out, Body body) {
   try {
     body();
   } catch (...) {
-    for (const auto& line : out.Lines()) ctx.out.Line(line);
+    PrintLines(ctx, out);
     throw;
   }
-  for (const auto& line : out.Lines()) ctx.out.Line(line);
+  PrintLines(ctx, out);
   return kDone;
 }
 

@@ -13,12 +13,16 @@ int CurrentYear() {
   return local.tm_year + 1900;
 }
 
+void PrintLines(Context& ctx, const ReportBuffer& out) {
+  for (const auto& line : out.Lines()) ctx.out.Line(line);
+}
+
 int PrintReading(Context& ctx, const ReportBuffer& out, const ReadingResult& result) {
   if (!result.input.ok()) {
     ctx.error = result.input.message;
     return kInputMessage;
   }
-  for (const auto& line : out.Lines()) ctx.out.Line(line);
+  PrintLines(ctx, out);
   if (result.stopped) {
     ctx.error = "the reading stopped: " + result.stopReason;
     return kStopped;

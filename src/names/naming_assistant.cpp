@@ -82,11 +82,18 @@ std::string CharactersWithStrokes(const data::ContentStore& store, int strokes) 
                     FailurePolicy::Cancel);
 }
 
-std::string ThreeTalentText(const data::Query& query, const data::ContentStore& store,
-                            std::string_view key) {
+std::optional<std::string> StoredThreeTalentReading(const data::Query& query,
+                                                    const data::ContentStore& store,
+                                                    std::string_view key) {
   auto row = query.First("Select content from sancai where title = " + data::Quoted(key) + " ",
                          FailurePolicy::Cancel);
-  return row ? Unscrambled(store, row->Text(std::size_t{0})) : std::string(kNoReading);
+  if (!row) return std::nullopt;
+  return Unscrambled(store, row->Text(std::size_t{0}));
+}
+
+std::string ThreeTalentText(const data::Query& query, const data::ContentStore& store,
+                            std::string_view key) {
+  return StoredThreeTalentReading(query, store, key).value_or(std::string(kNoReading));
 }
 
 std::vector<std::string> NameTestLines(const data::Query& query, const data::ContentStore& store,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,8 +47,12 @@ std::string CharactersWithStrokes(const data::ContentStore& store, int strokes);
 
 inline constexpr std::string_view kNoReading = "无结果,请听下回分解";
 
-// The stored three-talent reading of a key, unscrambled; kNoReading without a row.
-// query is the query object to run it on.
+// The stored three-talent reading of a key, unscrambled; nullopt without a row.
+// query is the query object to run it on; a failing lookup throws SilentAbort.
+std::optional<std::string> StoredThreeTalentReading(const data::Query& query,
+                                                    const data::ContentStore& store,
+                                                    std::string_view key);
+// The same, kNoReading without a row.
 std::string ThreeTalentText(const data::Query& query, const data::ContentStore& store,
                             std::string_view key);
 

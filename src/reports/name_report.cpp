@@ -2,9 +2,9 @@
 
 #include "common/gbk.h"
 #include "common/text.h"
-#include "data/scramble.h"
 #include "data/sql_text.h"
 #include "names/five_grids.h"
+#include "names/naming_assistant.h"
 
 namespace vessa {
 
@@ -122,13 +122,8 @@ void NameReport(const ReadingEnv& env, const BirthInput& birth, ReportBuffer& ou
     rating += "，" + talents->Text("pingfen");
   } else {
     // Without a detailed row the stored three-talent reading sums the name up.
-    auto reading = store.First(DatabaseFile::MorFile,
-                               "Select content from sancai where title = " + data::Quoted(K) + " ",
-                               FailurePolicy::Cancel);
-    if (reading) {
-      summary = text::Trim(data::UnscrambleText(reading->Text(std::size_t{0}), data::kScrambleKey,
-                                                data::kScramblePasses, store.BeepFunction()));
-    }
+    summary =
+        StoredThreeTalentReading(data::Query(store.MorFileConnection()), store, K).value_or("");
   }
   out.AddLine(kNameSeparator);
   out.AddLine("");
