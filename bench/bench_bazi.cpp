@@ -2,8 +2,8 @@
 // lines of one chart.
 #include <benchmark/benchmark.h>
 
-#include "bazi/bazi_chart.h"
-#include "bazi/chart_attributes.h"
+#include "core/bazi/bazi_chart.h"
+#include "core/bazi/chart_attributes.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Every day of the calendar's range to its lunar date and back.
 #include <benchmark/benchmark.h>
 
-#include "calendar/lunar_calendar.h"
+#include "core/calendar/lunar_calendar.h"
 
 namespace {
 

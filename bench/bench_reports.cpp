@@ -2,10 +2,10 @@
 // the spirit-star rule files read 27 times.
 #include <benchmark/benchmark.h>
 
-#include "app/birth_input.h"
-#include "bazi/bazi_chart.h"
-#include "reports/bazi_report.h"
-#include "reports/name_report.h"
+#include "core/input/birth_input.h"
+#include "core/bazi/bazi_chart.h"
+#include "core/reports/bazi_report.h"
+#include "core/reports/name_report.h"
 
 namespace {
 

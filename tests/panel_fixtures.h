@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/birth_input.h"
+#include "core/input/birth_input.h"
 
 namespace vessa::test {
 

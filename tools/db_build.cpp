@@ -17,9 +17,9 @@
 #include <string>
 #include <vector>
 
-#include "common/gbk.h"
-#include "common/tsv.h"
-#include "data/scramble.h"
+#include "core/text/gbk.h"
+#include "core/text/tsv.h"
+#include "core/data/scramble.h"
 
 namespace fs = std::filesystem;
 using vessa::data::kScrambleKey;

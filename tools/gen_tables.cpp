@@ -19,10 +19,10 @@
 #include <string>
 #include <vector>
 
-#include "calendar/lunar_calendar.h"
-#include "common/date_text.h"
-#include "common/text.h"
-#include "common/tsv.h"
+#include "core/calendar/lunar_calendar.h"
+#include "core/text/date_text.h"
+#include "core/text/text.h"
+#include "core/text/tsv.h"
 #include "sun_position.h"
 
 namespace fs = std::filesystem;

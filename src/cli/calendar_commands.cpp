@@ -1,8 +1,8 @@
 #include <string>
 
-#include "calendar/lunar_calendar.h"
+#include "core/calendar/lunar_calendar.h"
 #include "cli/commands.h"
-#include "common/date_text.h"
+#include "core/text/date_text.h"
 
 namespace vessa::cli {
 

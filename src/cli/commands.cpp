@@ -1,7 +1,7 @@
 #include "cli/commands.h"
 #include "cli/cli.h"
 #include "cli/panel_options.h"
-#include "common/text.h"
+#include "core/text/text.h"
 
 namespace vessa::cli {
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "cli/cli.h"
-#include "reports/bazi_report.h"
-#include "reports/report_buffer.h"
+#include "core/reports/bazi_report.h"
+#include "core/reports/report_buffer.h"
 
 namespace vessa::cli {
 

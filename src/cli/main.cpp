@@ -5,8 +5,8 @@
 #include <string>
 
 #include "cli/cli.h"
-#include "common/errors.h"
-#include "common/gbk.h"
+#include "core/text/errors.h"
+#include "core/text/gbk.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "cli/commands.h"
 #include "cli/panel_options.h"
-#include "common/errors.h"
-#include "common/text.h"
-#include "names/naming_assistant.h"
-#include "names/three_talent_reading.h"
-#include "reports/name_report.h"
+#include "core/text/errors.h"
+#include "core/text/text.h"
+#include "core/names/naming_assistant.h"
+#include "core/names/three_talent_reading.h"
+#include "core/reports/name_report.h"
 
 namespace vessa::cli {
 

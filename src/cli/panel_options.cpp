@@ -1,7 +1,7 @@
 #include "cli/panel_options.h"
 
 #include "cli/json.h"
-#include "common/gbk.h"
+#include "core/text/gbk.h"
 
 namespace vessa::cli {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/birth_input.h"
+#include "core/input/birth_input.h"
 #include "cli/cli.h"
 
 namespace vessa::cli {

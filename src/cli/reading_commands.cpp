@@ -2,7 +2,7 @@
 
 #include "cli/commands.h"
 #include "cli/panel_options.h"
-#include "reports/bazi_report.h"
+#include "core/reports/bazi_report.h"
 
 namespace vessa::cli {
 

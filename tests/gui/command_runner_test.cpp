@@ -3,8 +3,8 @@
 #include <functional>
 #include <stdexcept>
 
-#include "app/command_runner.h"
-#include "common/errors.h"
+#include "gui/shell/command_runner.h"
+#include "core/text/errors.h"
 #include "gui_test_support.h"
 
 namespace vessa {

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "app/message_seam.h"
+#include "gui/shell/message_seam.h"
 
 class QAction;
 class QObject;

@@ -22,10 +22,10 @@
 #include <cmath>
 #include <map>
 
-#include "app/main_window.h"
-#include "app/result_font.h"
-#include "common/errors.h"
-#include "common/gbk.h"
+#include "gui/shell/main_window.h"
+#include "gui/shell/result_font.h"
+#include "core/text/errors.h"
+#include "core/text/gbk.h"
 #include "gui_test_support.h"
 
 namespace vessa {

@@ -6,10 +6,10 @@
 #include <QPointer>
 #include <QRadioButton>
 
-#include "app/main_window.h"
+#include "gui/shell/main_window.h"
 #include "gui_test_support.h"
-#include "names/naming_assistant.h"
-#include "names/naming_window.h"
+#include "core/names/naming_assistant.h"
+#include "gui/names/naming_window.h"
 #include "window_driver.h"
 
 // The naming assistant "取名宝典", opened from the main window.

@@ -9,11 +9,11 @@
 
 #include <map>
 
-#include "app/main_window.h"
+#include "gui/shell/main_window.h"
 #include "gui_test_support.h"
-#include "names/three_talent_reading.h"
-#include "reports/bazi_report.h"
-#include "reports/name_report.h"
+#include "core/names/three_talent_reading.h"
+#include "core/reports/bazi_report.h"
+#include "core/reports/name_report.h"
 #include "window_driver.h"
 
 Q_DECLARE_METATYPE(vessa::BirthInfoMode)

@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/main_window.h"
+#include "gui/shell/main_window.h"
 #include "gui_test_support.h"
 #include "window_driver.h"
 

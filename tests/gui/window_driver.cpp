@@ -8,7 +8,7 @@
 #include <QTextBlock>
 
 #include "gui_test_support.h"
-#include "reports/report_buffer.h"
+#include "core/reports/report_buffer.h"
 
 namespace vessa::test {
 

@@ -1,0 +1,78 @@
+#include "core/bazi/chart_attributes.h"
+
+#include "core/bazi/chart_lookups.h"
+#include "core/text/text.h"
+
+namespace vessa {
+
+namespace {
+constexpr Pillar kPillars[] = {Pillar::Year, Pillar::Month, Pillar::Day, Pillar::Hour};
+constexpr const char* kGap = "   ";
+}  // namespace
+
+std::string TenGodLine(const data::ContentStore& store, const BaziChart& c) {
+  return "十神：" + TenGodOf(store, c.dayStemName, c.yearStemName) + kGap +
+         TenGodOf(store, c.dayStemName, c.monthStemName) + kGap + "日元" + kGap +
+         TenGodOf(store, c.dayStemName, c.hourStemName);
+}
+
+std::string PillarLine(const BaziChart& c) {
+  return "八字：" + c.yearStemName + c.yearBranchName + kGap + c.monthStemName + c.monthBranchName +
+         kGap + c.dayStemName + c.dayBranchName + kGap + c.hourStemName + c.hourBranchName;
+}
+
+std::array<std::string, 3> HiddenStemLines(const data::ContentStore& store, const BaziChart& c) {
+  std::array<std::string, 3> lines = {"遁藏：", text::Blanks(6), text::Blanks(6)};
+  for (std::size_t p = 0; p < 4; ++p) {
+    const std::string_view hidden =
+        HiddenStemTable[static_cast<std::size_t>(BranchOf(c, kPillars[p]).Index())];
+    const std::string first(text::CharAt(hidden, 1));
+    if (p > 0) lines[0] += " ";
+    lines[0] += first + TenGodOf(store, c.dayStemName, first);
+    for (std::size_t k = 1; k <= 2; ++k) {
+      const std::string stem = text::Trim(text::CharAt(hidden, k + 1));
+      lines[k] +=
+          stem.empty() ? text::Blanks(7) : stem + TenGodOf(store, c.dayStemName, stem) + " ";
+    }
+  }
+  return lines;
+}
+
+ElementLineResult ElementLine(const data::ContentStore& store, const BaziChart& c) {
+  std::string t;
+  for (std::size_t p = 0; p < 4; ++p) {
+    if (p > 0) t += kGap;
+    t += ElementOf(store, StemOf(c, kPillars[p]).Name());
+    t += ElementOf(store, BranchOf(c, kPillars[p]).Name());
+  }
+  return {"五行：" + t, t};
+}
+
+std::string NayinLine(const data::ContentStore& store, const BaziChart& c) {
+  std::string line = "纳音：";
+  for (std::size_t p = 0; p < 4; ++p) {
+    if (p > 0) line += " ";
+    line += NayinOf(store, PillarText(c, kPillars[p]));
+  }
+  return line;
+}
+
+std::string ElementCountText(const std::string& elementText) {
+  static constexpr std::size_t kPositions[] = {1, 2, 6, 7, 11, 12, 16, 17};
+  static constexpr std::string_view kElements[] = {"金", "木", "水", "火", "土"};
+  int counts[5] = {};
+  for (std::size_t pos : kPositions) {
+    const std::string_view piece = text::CharAt(elementText, pos);
+    for (std::size_t e = 0; e < 5; ++e) {
+      if (piece == kElements[e]) ++counts[e];
+    }
+  }
+  std::string out;
+  for (std::size_t e = 0; e < 5; ++e) {
+    out += std::string(kElements[e]) + ":占" + std::to_string(counts[e]) + "个 " +
+           text::FloatToText(counts[e] / 8.0) + (e < 4 ? ", " : ".");
+  }
+  return out;
+}
+
+}  // namespace vessa

@@ -1,0 +1,31 @@
+#include "core/bazi/cycle.h"
+
+namespace vessa {
+
+const std::array<std::string_view, 10> kStemNames = {"甲", "乙", "丙", "丁", "戊",
+                                                     "己", "庚", "辛", "壬", "癸"};
+const std::array<std::string_view, 12> kBranchNames = {"子", "丑", "寅", "卯", "辰", "巳",
+                                                       "午", "未", "申", "酉", "戌", "亥"};
+const std::array<std::string_view, 10> TenGodNames = {"正印", "比肩", "劫财", "食神", "伤官",
+                                                      "偏财", "正财", "七杀", "正官", "偏印"};
+const std::array<std::string_view, 12> HiddenStemTable = {"癸",     "癸辛己", "甲丙戊", "乙",
+                                                          "乙戊癸", "庚丙戊", "己丁",   "乙己丁",
+                                                          "戊庚壬", "辛",     "辛丁戊", "壬甲"};
+
+std::string_view Stem::Name() const { return kStemNames[static_cast<std::size_t>(Index())]; }
+std::string_view Branch::Name() const { return kBranchNames[static_cast<std::size_t>(Index())]; }
+
+const std::array<std::string_view, 1001>& ChartNameTable() {
+  static const std::array<std::string_view, 1001> table = [] {
+    std::array<std::string_view, 1001> t{};
+    for (int n = 0; n < 10; ++n) {
+      t[static_cast<std::size_t>(n)] = TenGodNames[static_cast<std::size_t>(n)];
+      t[static_cast<std::size_t>(20 + n)] = Stem::FromCycle(n).Name();
+    }
+    for (int n = 0; n < 12; ++n) t[static_cast<std::size_t>(30 + n)] = Branch::FromCycle(n).Name();
+    return t;
+  }();
+  return table;
+}
+
+}  // namespace vessa

@@ -1,0 +1,165 @@
+#include "core/names/five_grids.h"
+
+#include "core/text/errors.h"
+#include "core/text/gbk.h"
+#include "core/text/text.h"
+#include "core/data/sql_text.h"
+
+namespace vessa {
+
+using data::DatabaseFile;
+using data::FailurePolicy;
+
+int StrokeCount(const data::ContentStore& store, std::string_view character) {
+  auto row = store.First(DatabaseFile::MorFile,
+                         "Select num from bihua where hanzi like " + data::QuotedLike(character),
+                         FailurePolicy::Cancel);
+  if (!row) return 0;
+  std::int64_t n = 0;
+  if (!text::TryToInt(row->Text(std::size_t{0}), n))
+    throw SilentAbort("a stroke count that is not a number");
+  return static_cast<int>(n);
+}
+
+namespace {
+
+// The strokes of a part: a single part counts its own; a longer one its first
+// character (bytes 1-2) plus the rest (bytes 3-6).
+int PartStrokes(const data::ContentStore& store, std::string_view part) {
+  if (gbk::ByteLength(part) <= 2) return StrokeCount(store, part);
+  return StrokeCount(store, gbk::Copy(part, 1, 2)) + StrokeCount(store, gbk::Copy(part, 3, 4));
+}
+
+int FirstStrokes(const data::ContentStore& store, std::string_view part) {
+  return StrokeCount(store, gbk::ByteLength(part) <= 2 ? std::string(part) : gbk::Copy(part, 1, 2));
+}
+
+int Heaven(const data::ContentStore& store, std::string_view surname) {
+  if (gbk::ByteLength(surname) <= 2) return StrokeCount(store, surname) + 1;
+  return StrokeCount(store, gbk::Copy(surname, 1, 2)) +
+         StrokeCount(store, gbk::Copy(surname, 3, 2));
+}
+
+int Person(const data::ContentStore& store, std::string_view surname, std::string_view given) {
+  const int last = gbk::ByteLength(surname) <= 2 ? StrokeCount(store, surname)
+                                                 : StrokeCount(store, gbk::Copy(surname, 3, 2));
+  return last + FirstStrokes(store, given);
+}
+
+int Earth(const data::ContentStore& store, std::string_view given) {
+  if (gbk::ByteLength(given) <= 2) return StrokeCount(store, given) + 1;
+  return StrokeCount(store, gbk::Copy(given, 1, 2)) + StrokeCount(store, gbk::Copy(given, 3, 2));
+}
+
+int Total(const data::ContentStore& store, std::string_view surname, std::string_view given) {
+  return PartStrokes(store, surname) + PartStrokes(store, given);
+}
+
+int Outer(const data::ContentStore& store, std::string_view surname, std::string_view given) {
+  if (gbk::ByteLength(surname) == 2 && gbk::ByteLength(given) == 2) return 2;
+  return Total(store, surname, given) - Person(store, surname, given) + 1;
+}
+
+}  // namespace
+
+int GridNumber(const data::ContentStore& store, std::string_view surname,
+               std::string_view givenName, int grid) {
+  switch (grid) {
+    case 0:
+      return Heaven(store, surname);
+    case 1:
+      return Earth(store, givenName);
+    case 2:
+      return Person(store, surname, givenName);
+    case 3:
+      return Total(store, surname, givenName);
+    case 4:
+      return Outer(store, surname, givenName);
+    default:
+      return 0;
+  }
+}
+
+FiveGrids GridsOf(const data::ContentStore& store, std::string_view surname,
+                  std::string_view givenName) {
+  return {GridNumber(store, surname, givenName, NameGrid::Heaven),
+          GridNumber(store, surname, givenName, NameGrid::Earth),
+          GridNumber(store, surname, givenName, NameGrid::Person),
+          GridNumber(store, surname, givenName, NameGrid::Total),
+          GridNumber(store, surname, givenName, NameGrid::Outer)};
+}
+
+std::string NumberElement(int n) {
+  switch (n % 10) {  // the sign of the dividend is kept
+    case 1:
+    case 2:
+      return "木";
+    case 3:
+    case 4:
+      return "火";
+    case 5:
+    case 6:
+      return "土";
+    case 7:
+    case 8:
+      return "金";
+    case 9:
+    case 0:
+      return "水";
+    default:
+      return {};
+  }
+}
+
+std::string ThreeTalentKey(int heaven, int person, int earth) {
+  return NumberElement(heaven) + NumberElement(person) + NumberElement(earth);
+}
+
+std::string LuckClass(int n) {
+  const std::string needle = "," + std::to_string(n) + ",";
+  if (text::Contains(kLuckyNumbers, needle)) return "吉";
+  if (text::Contains(kHalfLuckyNumbers, needle)) return "半吉";
+  if (text::Contains(kUnluckyNumbers, needle)) return "凶";
+  return {};
+}
+
+double GridScore(int n, int grid) {
+  struct Row {
+    double lucky, half, unlucky;
+  };
+  static constexpr Row kOuterRow = {10, 8.5, 7};
+  static constexpr Row kPersonRow = {30, 25.5, 21};
+  static constexpr Row kTotalRow = {20, 17, 14};
+  const Row& row = grid == 2 ? kPersonRow : grid == 3 ? kTotalRow : kOuterRow;
+  const std::string c = LuckClass(n);
+  if (c == "吉") return row.lucky;
+  if (c == "半吉") return row.half;
+  if (c == "凶") return row.unlucky;
+  return 0;
+}
+
+double GradeScore(int grade) {
+  static constexpr double kScores[] = {20, 18, 16, 15, 14, 13, 12};
+  return grade >= 1 && grade <= 7 ? kScores[grade - 1] : -1;
+}
+
+double ThreeTalentScore(const data::ContentStore& store, std::string_view key) {
+  auto row = store.First(DatabaseFile::MorFile,
+                         "Select djc from sancai where title = " + data::Quoted(key) + " ",
+                         FailurePolicy::Cancel);
+  std::int64_t grade = 0;
+  if (!row || !text::TryToInt(row->Text(std::size_t{0}), grade)) return -1;
+  return GradeScore(static_cast<int>(grade));
+}
+
+std::string NumberText(const data::ContentStore& store, int n, int field) {
+  auto row = store.First(DatabaseFile::MorFile,
+                         data::Formatted("Select * from 81 where num = %d", {std::int64_t{n}}),
+                         FailurePolicy::Cancel);
+  if (!row) return " ";
+  static constexpr const char* kFields[] = {"yy", "jx", "as", "content"};
+  if (field < 0 || field > 3) return {};
+  return row->Text(kFields[field]);
+}
+
+}  // namespace vessa

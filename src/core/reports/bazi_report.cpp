@@ -1,0 +1,229 @@
+#include "core/reports/bazi_report.h"
+
+#include "core/bazi/bone_weight.h"
+#include "core/bazi/chart_attributes.h"
+#include "core/bazi/luck_cycles.h"
+#include "core/bazi/spirit_stars.h"
+#include "core/calendar/lunar_calendar.h"
+#include "core/text/errors.h"
+#include "core/text/text.h"
+#include "core/numbers/birthday_texts.h"
+
+namespace vessa {
+
+namespace {
+
+using std::chrono::year_month_day;
+
+constexpr std::string_view kShortClosing =
+    "--以上内容紧着参考---------------------------------------------";
+constexpr std::string_view kLongClosing =
+    "--以上内容紧着参考----------------------------------------------------------";
+
+// The pieces of the birth that both readings hang their lines on.
+struct Birth {
+  Date solar;
+  int year, month, day, hour, minute;
+  std::string sex, minuteText;
+};
+
+Birth BirthOf(const Panel& panel, const BirthInput& in) {
+  Birth b;
+  b.solar = ParseDate(in.solarDateText);
+  const year_month_day ymd{b.solar};
+  b.year = static_cast<int>(ymd.year());
+  b.month = static_cast<int>(static_cast<unsigned>(ymd.month()));
+  b.day = static_cast<int>(static_cast<unsigned>(ymd.day()));
+  b.hour = static_cast<int>(text::ToInt(in.hourNumberText));
+  b.minuteText = text::Trim(panel.minute);
+  b.minute = static_cast<int>(text::ToInt(b.minuteText));
+  b.sex = text::Trim(panel.sex);
+  return b;
+}
+
+// Computes the chart; a date the chart rejects ends the reading like any failure.
+void Compute(const ReadingEnv& env, const Birth& b, BaziChart& chart) {
+  const std::string message =
+      ComputeChart(env.store, chart, b.year, b.month, b.day, b.hour, b.minute, b.sex);
+  if (!message.empty()) throw SilentAbort(message);
+}
+
+// Lines 1 to 63 of the detailed reading (the chart block down to the minor luck);
+// withMinute picks the birth lines of the detailed reading. Returns the element
+// text that the element count reads later.
+std::string WriteChartBlock(const ReadingEnv& env, const Panel& panel, const BirthInput& in,
+                            const Birth& b, bool withMinute, BaziChart& chart, ReportBuffer& out) {
+  const std::string D = FormatDate(b.solar);
+  const int birthYear = static_cast<int>(text::ToInt(in.solarDateText.substr(0, 4)));
+  out.AddLine("姓名：" + text::Trim(panel.surname) + text::Trim(panel.givenName) + "  性别：" +
+              b.sex + "  生肖：" + in.zodiac + "  星座：" + in.constellation + "  血型：" +
+              text::Trim(panel.bloodType) + "  年龄：" + std::to_string(env.nowYear - birthYear) +
+              "岁");
+  out.AddLine("");
+  std::string solarLine = "生日（公历）：" + D.substr(0, 4) + "年" + D.substr(5, 2) + "月" +
+                          D.substr(8, 2) + "日" + in.hourNumberText + "点";
+  std::string lunarLine = "生日（农历）：" + text::Trim(in.lunarDateText) +
+                          std::string(text::CharAt(in.hourText, 1)) + "时";
+  if (withMinute) {
+    solarLine += b.minuteText + "分";
+    lunarLine += b.minuteText + "分";
+  }
+  out.AddLine(solarLine);
+  out.AddLine("");
+  out.AddLine(lunarLine);
+
+  Compute(env, b, chart);
+  const auto& store = env.store;
+  const int L = SolarToLunar(b.solar).year;
+  out.AddLine("");
+  out.AddLine(FetalOriginLine(store, chart));
+  out.AddLine("");
+  out.AddLine(LuckStartLine(chart));
+  out.AddLine("");
+  out.AddLine(TenGodLine(store, chart));
+  out.AddLine(PillarLine(chart));
+  for (auto& line : HiddenStemLines(store, chart)) out.AddLine(std::move(line));
+  ElementLineResult elements = ElementLine(store, chart);
+  out.AddLine(elements.line);
+  out.AddLine(NayinLine(store, chart));
+  out.AddLine("");
+  out.AddLine(chart.luckNayinLine);
+  out.AddLine(chart.luckTenGodLine);
+  out.AddLine("大运：" + chart.luckPillars);
+  for (auto& line : LuckAgeRows(chart, static_cast<int>(text::ToInt(in.yearText))))
+    out.AddLine(std::move(line));
+  out.AddLine("");
+  for (auto& line : AnnualLuckRows(chart, L)) out.AddLine(std::move(line));
+  out.AddLine("");
+  out.AddLine("四柱神煞：");
+  out.AddLine("");
+  for (Pillar p : {Pillar::Year, Pillar::Month, Pillar::Day, Pillar::Hour}) {
+    out.AddLine(PillarStarLine(store.Folder(), chart, p));
+  }
+  out.AddLine("");
+  for (auto& line : MinorLuckRows(chart, L)) out.AddLine(std::move(line));
+  out.AddLine("");
+  return elements.elementText;
+}
+
+void WriteClimateAndCount(const ReadingEnv& env, const BaziChart& chart,
+                          const std::string& elementText, ReportBuffer& out) {
+  out.AddLine("");
+  out.AddLine(ClimateLine(env.store, chart.dayStemName, chart.monthBranchName));
+  out.AddLine("");
+  out.AddLine("八字五行个数：" + ElementCountText(elementText));
+  out.AddLine("");
+}
+
+void WriteBoneWeight(const ReadingEnv& env, const BirthInput& in, const std::string& month,
+                     ReportBuffer& out) {
+  for (auto mode : {BoneWeightMode::Weight, BoneWeightMode::Verse, BoneWeightMode::Explanation}) {
+    out.AddLine(BoneWeightLine(env.store, in.lunarYearText, month, in.lunarDayText,
+                               in.hourNumberText, mode));
+  }
+}
+
+// Runs the guarded part of a reading: any failure ends it where it is, silently.
+template <typename Body>
+void Guarded(ReadingResult& result, Body body) {
+  try {
+    body();
+  } catch (const std::exception& e) {
+    result.stopped = true;
+    result.stopReason = e.what();
+  }
+}
+
+std::string SeasonOfLunarMonthName(const std::string& name) {
+  if (name == "一月" || name == "二月" || name == "三月") return "春";
+  if (name == "四月" || name == "五月" || name == "六月") return "夏";
+  if (name == "七月" || name == "八月" || name == "九月") return "秋";
+  if (name == "十月" || name == "十一月" || name == "十二月") return "冬";
+  return {};  // a leap month has no season here
+}
+
+}  // namespace
+
+ReadingResult WriteBaziReport(const ReadingEnv& env, const Panel& panel, BirthInput& birth,
+                              BaziChart& chart, ReportBuffer& out) {
+  ReadingResult result;
+  result.input = ReadBirthInput(panel, BirthInputKind::Bazi, birth);
+  if (!result.input.ok()) return result;
+  out.Clear();
+  Guarded(result, [&] {
+    const Birth b = BirthOf(panel, birth);
+    const std::string elementText = WriteChartBlock(env, panel, birth, b, true, chart, out);
+    const LunarDate lunar = SolarToLunar(b.solar);
+    const std::string season = SeasonOfLunarMonthName(LunarMonthName(lunar.month, lunar.leap));
+    if (!season.empty())
+      out.AddLine(SeasonLine(env.store, "用神喜忌：日主天干", season, chart.dayStemName));
+    WriteClimateAndCount(env, chart, elementText, out);
+    out.AddLine(kBaziSeparator);
+    out.AddLine("");
+    out.AddLine(YearMonthHeader());
+    out.AddLine("");
+    for (auto& line : YearMonthRows(chart.luckStart, lunar.year)) out.AddLine(std::move(line));
+    out.AddLine("");
+    out.AddLine(kBaziSeparator);
+    out.AddLine("");
+    out.AddLine("袁天罡称骨算命：");
+    // Born on a jie day before its instant: the bone weight takes the month before.
+    std::string month = birth.lunarMonthText;
+    if (chart.termShift == -1) month = month == "1" ? "12" : std::to_string(text::ToInt(month) - 1);
+    WriteBoneWeight(env, birth, month, out);
+    out.AddLine("");
+    Compute(env, b, chart);
+    out.AddLine(kBaziSeparator);
+    out.AddLine("");
+    out.AddLine("性格简评：");
+    out.AddLine("    " + chart.birthdayText);
+    out.AddLine("");
+    out.AddLine("");
+    out.AddLine(kBaziSeparator);
+    out.AddLine("");
+    out.AddLine("血型论命:");
+    out.AddLine("");
+    out.AddLine("    " + BloodTypeLoveText(birth.bloodType));
+    out.AddLine("");
+  });
+  return result;
+}
+
+ReadingResult WriteBirthInfoReport(const ReadingEnv& env, BirthInfoMode mode, const Panel& panel,
+                                   BirthInput& birth, BaziChart& chart, ReportBuffer& out) {
+  ReadingResult result;
+  result.input = ReadBirthInput(panel, BirthInputKind::Bazi, birth);
+  if (!result.input.ok()) return result;
+  out.Clear();
+  result.scrollToTop = mode != BirthInfoMode::BirthInfo;
+  Guarded(result, [&] {
+    const Birth b = BirthOf(panel, birth);
+    const std::string elementText = WriteChartBlock(env, panel, birth, b, false, chart, out);
+    static constexpr const char* kSeasons[] = {"春", "春", "春", "夏", "夏", "夏",
+                                               "秋", "秋", "秋", "冬", "冬", "冬"};
+    out.AddLine(
+        SeasonLine(env.store, "四季用神：日主天干", kSeasons[b.month - 1], chart.dayStemName));
+    WriteClimateAndCount(env, chart, elementText, out);
+    out.AddLine("");
+    switch (mode) {
+      case BirthInfoMode::BirthInfo:
+        out.AddLine(kShortClosing);
+        break;
+      case BirthInfoMode::BoneWeight:
+        out.AddLine("--【袁天罡称骨算命】--------------------------------------------------------");
+        WriteBoneWeight(env, birth, birth.lunarMonthText, out);
+        out.AddLine("");
+        out.AddLine(kLongClosing);
+        break;
+      case BirthInfoMode::BloodType:
+        out.AddLine("--【血型论命】--------------------------------------------------------------");
+        out.AddLine("    " + BloodTypeLoveText(birth.bloodType));
+        out.AddLine("");
+        out.AddLine(kLongClosing);
+        break;
+    }
+  });
+  return result;
+}
+
+}  // namespace vessa

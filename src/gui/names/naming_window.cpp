@@ -1,0 +1,165 @@
+#include "gui/names/naming_window.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "gui/shell/command_runner.h"
+#include "gui/shell/gbk_length_validator.h"
+#include "gui/shell/qt_text.h"
+#include "core/text/text.h"
+
+namespace vessa {
+
+namespace {
+
+QPlainTextEdit* ReadOnlyMemo(const char* objectName, QWidget* parent) {
+  auto* memo = new QPlainTextEdit(parent);
+  memo->setObjectName(QLatin1String(objectName));
+  memo->setReadOnly(true);
+  return memo;
+}
+
+// A caption written top to bottom, one character a line.
+QLabel* VerticalCaption(const char* text, QWidget* parent) {
+  auto* label = new QLabel(QString::fromUtf8(text), parent);
+  label->setAlignment(Qt::AlignCenter);
+  return label;
+}
+
+}  // namespace
+
+TFrmChangeName::TFrmChangeName(const data::ContentStore& store, std::string surname,
+                               QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      store_(store),
+      adoData_(store.MorFileConnection()),
+      surname_(std::move(surname)) {
+  setObjectName(QStringLiteral("TFrmChangeName"));
+  setWindowTitle(QStringLiteral("取名宝典"));
+  setAttribute(Qt::WA_DeleteOnClose);
+
+  auto* listLabel = new QLabel(QStringLiteral("笔画方式"), this);
+  proposalList_ = new QComboBox(this);
+  proposalList_->setObjectName(QStringLiteral("ProposalList"));
+  proposalList_->setMinimumWidth(220);
+  oneCharacter_ = new QRadioButton(QStringLiteral("一个字名"), this);
+  oneCharacter_->setObjectName(QStringLiteral("OneCharacter"));
+  twoCharacters_ = new QRadioButton(QStringLiteral("两个字名"), this);
+  twoCharacters_->setObjectName(QStringLiteral("TwoCharacters"));
+  twoCharacters_->setChecked(true);
+  auto* pick = new QPushButton(QStringLiteral("取名"), this);
+
+  auto* top = new QHBoxLayout;
+  top->addWidget(listLabel);
+  top->addWidget(proposalList_, 1);
+  top->addWidget(oneCharacter_);
+  top->addWidget(twoCharacters_);
+  top->addWidget(pick);
+
+  firstCharacters_ = ReadOnlyMemo("FirstCharacters", this);
+  secondCharacters_ = ReadOnlyMemo("SecondCharacters", this);
+  auto* memos = new QHBoxLayout;
+  memos->addWidget(VerticalCaption("名\n第\n一\n字", this));
+  memos->addWidget(firstCharacters_, 1);
+  memos->addWidget(VerticalCaption("名\n第\n两\n字", this));
+  memos->addWidget(secondCharacters_, 1);
+
+  auto* testGroup = new QGroupBox(QStringLiteral("新名字测试  "), this);
+  surnameEdit_ = new QLineEdit(testGroup);
+  surnameEdit_->setObjectName(QStringLiteral("TestSurname"));
+  surnameEdit_->setReadOnly(true);
+  givenEdit_ = new QLineEdit(testGroup);
+  givenEdit_->setObjectName(QStringLiteral("TestGivenName"));
+  givenEdit_->setValidator(new GbkLengthValidator(4, givenEdit_));
+  auto* test = new QPushButton(QStringLiteral("确认测算"), testGroup);
+  auto* testLayout = new QGridLayout(testGroup);
+  testLayout->addWidget(new QLabel(QStringLiteral("姓"), testGroup), 0, 0);
+  testLayout->addWidget(new QLabel(QStringLiteral("名"), testGroup), 0, 1);
+  testLayout->addWidget(surnameEdit_, 1, 0);
+  testLayout->addWidget(givenEdit_, 1, 1);
+  testLayout->addWidget(test, 1, 2);
+
+  auto* resultGroup = new QGroupBox(QStringLiteral("新名字测试结果"), this);
+  testResult_ = ReadOnlyMemo("TestResult", resultGroup);
+  auto* resultLayout = new QVBoxLayout(resultGroup);
+  resultLayout->addWidget(testResult_);
+
+  auto* close = new QPushButton(QStringLiteral("关闭"), this);
+  auto* bottom = new QHBoxLayout;
+  bottom->addStretch(1);
+  bottom->addWidget(close);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addLayout(memos, 2);
+  layout->addWidget(testGroup);
+  layout->addWidget(resultGroup, 3);
+  layout->addLayout(bottom);
+  resize(620, 560);
+
+  connect(oneCharacter_, &QRadioButton::clicked, this,
+          [this] { RunCommand([this] { FillProposals(true); }); });
+  connect(twoCharacters_, &QRadioButton::clicked, this,
+          [this] { RunCommand([this] { FillProposals(true); }); });
+  connect(pick, &QPushButton::clicked, this, [this] { RunCommand([this] { OnPick(); }); });
+  connect(test, &QPushButton::clicked, this, [this] { RunCommand([this] { OnTest(); }); });
+  connect(close, &QPushButton::clicked, this, &QWidget::close);
+}
+
+bool TFrmChangeName::TwoCharacters() const { return twoCharacters_->isChecked(); }
+
+void TFrmChangeName::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (shown_ || event->spontaneous()) return;
+  shown_ = true;
+  surnameEdit_->setText(ToQString(surname_));
+  RunCommand([this] { FillProposals(false); });
+}
+
+void TFrmChangeName::FillProposals(bool afterSwitch) {
+  proposalList_->clear();
+  proposals_.clear();
+  const bool two = TwoCharacters();
+  proposals_ = NameProposals(store_, surname_, two);
+  for (const NameProposal& p : proposals_)
+    proposalList_->addItem(ToQString(ProposalText(p, two, afterSwitch)));
+  proposalList_->setCurrentIndex(proposals_.empty() ? -1 : 0);
+}
+
+void TFrmChangeName::OnPick() {
+  firstCharacters_->clear();
+  secondCharacters_->clear();
+  const int index = proposalList_->currentIndex();
+  if (index < 0 || index >= static_cast<int>(proposals_.size())) return;
+  const NameProposal& p = proposals_[static_cast<std::size_t>(index)];
+  if (const std::string chars = CharactersWithStrokes(store_, p.first); !chars.empty()) {
+    firstCharacters_->appendPlainText(ToQString(chars));
+  }
+  if (TwoCharacters()) {
+    if (const std::string chars = CharactersWithStrokes(store_, p.second); !chars.empty()) {
+      secondCharacters_->appendPlainText(ToQString(chars));
+    }
+  }
+}
+
+void TFrmChangeName::OnTest() {
+  const std::string surname = text::Trim(surnameEdit_->text().toStdString());
+  const std::string given = text::Trim(givenEdit_->text().toStdString());
+  if (surname.empty() || given.empty()) return;
+  const auto lines = NameTestLines(adoData_, store_, surname, given);
+  testResult_->clear();
+  QStringList texts;
+  for (const auto& line : lines) texts << ToQString(line);
+  testResult_->setPlainText(texts.join(QLatin1Char('\n')));
+}
+
+}  // namespace vessa

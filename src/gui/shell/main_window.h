@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QString>
+
+#include <filesystem>
+#include <functional>
+
+#include "core/input/birth_input.h"
+#include "gui/shell/command_map.h"
+#include "core/bazi/bazi_chart.h"
+#include "core/data/content_store.h"
+#include "core/reports/report_buffer.h"
+
+class QComboBox;
+class QPlainTextEdit;
+class QWidget;
+
+namespace vessa {
+
+class InputPanel;
+class TFrmChangeName;
+
+// The main window: the input panel, the command pages, the result pane with its
+// action bar, and the menu bar. It owns the birth data of the last reading and
+// the result pane's lines.
+class TFrmmain : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // Writes a reading into the result buffer (it clears the buffer first).
+  using ReportWriter = std::function<void(ReportBuffer&)>;
+
+  // The databases and rule files are found beside the executable, or in
+  // dataFolder when one is given.
+  explicit TFrmmain(QWidget* parent = nullptr, std::filesystem::path dataFolder = {});
+
+  // Makes every menu item and button captioned exactly `caption` (in the places
+  // given) run `action` through the command runner, and enables them; an earlier
+  // binding of those controls is replaced. Returns how many controls were bound.
+  // Captions without a binding stay visible and disabled.
+  int BindCommand(const QString& caption, std::function<void()> action,
+                  CommandPlaces places = kEveryPlace);
+
+  const BirthInput& Birth() const { return birth_; }
+  // The chart of the last Bazi reading.
+  const BaziChart& Chart() const { return chart_; }
+  // The naming assistant while it is open.
+  TFrmChangeName* NamingAssistant() const;
+  Panel CurrentPanel() const;
+
+  ReportBuffer& Report() { return report_; }
+  // Shows the buffer in the result pane and makes the pane visible; once shown,
+  // the pane stays visible.
+  void ShowReport();
+  // Shows the buffer in the result pane without changing whether it is visible.
+  void RefreshResultPane();
+  // Brings the result pane's view back to its first line.
+  void ScrollResultToTop();
+
+  // The nominal size of the result pane's font (the print-out uses it too).
+  int ResultPointSize() const { return resultPointSize_; }
+
+  const data::ContentStore& Content() const { return content_; }
+  // The three-talent lookup's query, bound to MorFile each time the window is shown.
+  data::Query& ADOQname() { return adoqName_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+  // The common road of the main readings: the input step of `kind`, then, once
+  // it passed, `write` into the buffer, then the pane is shown and (when
+  // scrollToTop) brought to its first line. The closing steps run even when the
+  // writer stops under the cancel or report policy; an input message leaves the
+  // pane as it was. Called inside a command, so a conversion error of the input
+  // step reaches the error box.
+  void RunReading(BirthInputKind kind, const ReportWriter& write, bool scrollToTop = true);
+
+ private:
+  void BuildWindow();
+  QWidget* BuildResultArea();
+  void BindCommands();
+
+  void OnBaziReading();
+  void OnBirthInfoReading(int mode);
+  void OnNameReading();
+  void OnConstellationReading();
+  void OnThreeTalentReading();
+  void OnNamingAssistant();
+  // The environment of the readings: the databases and this year.
+  int CurrentYear() const;
+  void OnFontSizeChosen(int index);
+
+  data::ContentStore content_;
+  data::Query adoqName_;
+  BirthInput birth_;
+  BaziChart chart_;
+  ReportBuffer report_;
+  QPointer<TFrmChangeName> naming_;
+  CommandMap commands_;
+  int resultPointSize_;
+
+  InputPanel* panel_ = nullptr;
+  QWidget* resultArea_ = nullptr;
+  QPlainTextEdit* result_ = nullptr;  // RzMemo1
+  QComboBox* fontSize_ = nullptr;     // CBFont
+};
+
+}  // namespace vessa
