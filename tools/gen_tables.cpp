@@ -19,7 +19,9 @@
 #include <string>
 #include <vector>
 
+#include "core/bazi/chart_rules.h"
 #include "core/calendar/lunar_calendar.h"
+#include "core/calendar/sexagenary.h"
 #include "core/text/date_text.h"
 #include "core/text/text.h"
 #include "core/text/tsv.h"
@@ -30,10 +32,6 @@ using namespace std::chrono;
 
 namespace {
 
-constexpr std::array<const char*, 10> kStems = {"甲", "乙", "丙", "丁", "戊",
-                                                "己", "庚", "辛", "壬", "癸"};
-constexpr std::array<const char*, 12> kBranches = {"子", "丑", "寅", "卯", "辰", "巳",
-                                                   "午", "未", "申", "酉", "戌", "亥"};
 
 void Write(const fs::path& path, const std::vector<std::string>& header,
            const std::vector<std::vector<std::string>>& rows) {
@@ -84,48 +82,45 @@ std::vector<std::vector<std::string>> JieTermRows() {
   return rows;
 }
 
-// Ten gods by the classical rule: the element relation of the other stem to the
-// day stem (same, produced by, controlled by, controlling, producing) and whether
-// their polarities agree.
 std::vector<std::vector<std::string>> TenGodRows() {
-  static const std::array<std::array<const char*, 2>, 5> kNames = {{
-      {"比肩", "劫财"},  // same element
-      {"食神", "伤官"},  // the day stem produces it
-      {"偏财", "正财"},  // the day stem controls it
-      {"七杀", "正官"},  // it controls the day stem
-      {"偏印", "正印"},  // it produces the day stem
-  }};
   std::vector<std::vector<std::string>> rows;
   for (int d = 0; d < 10; ++d) {
-    for (int s = 0; s < 10; ++s) {
-      int relation = ((s / 2) - (d / 2) + 5) % 5;  // elements in producing order 木火土金水
-      int differs = (s % 2) != (d % 2) ? 1 : 0;
-      rows.push_back({std::string(kStems[d]) + kStems[s], kNames[relation][differs]});
+    for (int o = 0; o < 10; ++o) {
+      const vessa::Stem day = vessa::Stem::FromIndex(d), other = vessa::Stem::FromIndex(o);
+      rows.push_back({std::string(day.Name()) + std::string(other.Name()),
+                      std::string(vessa::TenGodName(day, other))});
     }
   }
   return rows;
 }
 
 std::vector<std::vector<std::string>> NayinRows() {
-  // One name for each pair of consecutive pairs of the cycle, from 甲子乙丑.
-  static const std::array<const char*, 30> kNayin = {
-      "海中金", "炉中火", "大林木", "路旁土", "剑锋金", "山头火", "涧下水", "城头土",
-      "白蜡金", "杨柳木", "泉中水", "屋上土", "霹雳火", "松柏木", "长流水", "沙中金",
-      "山下火", "平地木", "壁上土", "金箔金", "覆灯火", "天河水", "大驿土", "钗钏金",
-      "桑柘木", "大溪水", "沙中土", "天上火", "石榴木", "大海水"};
   std::vector<std::vector<std::string>> rows;
-  for (int i = 0; i < 60; ++i)
-    rows.push_back({std::string(kStems[i % 10]) + kBranches[i % 12], kNayin[i / 2]});
+  for (int i = 0; i < 60; ++i) {
+    const vessa::Pillar pair = vessa::Pillar::FromIndex(i);
+    rows.push_back({pair.Name(), std::string(vessa::NayinName(pair))});
+  }
   return rows;
 }
 
+// One row per element, holding its stems and branches: every character stands in
+// exactly one row, so "hz like %x%" finds one row only.
 std::vector<std::vector<std::string>> ElementRows() {
-  // Every character stands in exactly one row, so "hz like %x%" finds one row only.
-  return {{"甲乙寅卯", "木"},
-          {"丙丁巳午", "火"},
-          {"戊己辰戌丑未", "土"},
-          {"庚辛申酉", "金"},
-          {"壬癸亥子", "水"}};
+  std::vector<std::vector<std::string>> rows;
+  for (int e = 0; e < 5; ++e) {
+    const auto element = static_cast<vessa::Element>(e);
+    std::string characters;
+    for (int i = 0; i < 10; ++i) {
+      const vessa::Stem s = vessa::Stem::FromIndex(i);
+      if (s.GetElement() == element) characters += s.Name();
+    }
+    for (int i = 0; i < 12; ++i) {
+      const vessa::Branch b = vessa::Branch::FromIndex(i);
+      if (b.GetElement() == element) characters += b.Name();
+    }
+    rows.push_back({characters, std::string(vessa::ElementName(element))});
+  }
+  return rows;
 }
 
 // The traditional bone weights (两) of the sexagenary year, from 甲子.

@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "core/bazi/bazi_chart.h"
+#include "core/bazi/chart_names.h"
 #include "core/bazi/chart_lookups.h"
 #include "core/calendar/lunar_calendar.h"
 #include "core/text/text.h"
@@ -15,8 +16,8 @@ namespace vessa {
 namespace {
 
 std::string Pillars(const BaziChart& c) {
-  return c.yearStemName + c.yearBranchName + " " + c.monthStemName + c.monthBranchName + " " +
-         c.dayStemName + c.dayBranchName + " " + c.hourStemName + c.hourBranchName;
+  return c.YearPillar().Name() + " " + c.MonthPillar().Name() + " " + c.DayPillar().Name() + " " +
+         c.HourPillar().Name();
 }
 
 class ChartTest : public ::testing::Test {
@@ -45,8 +46,8 @@ TEST_F(ChartTest, MidnightOfTheMillennium) {
   EXPECT_EQ(c.hiddenIndex, (std::array<int, 4>{3, 0, 6, 0}));
   EXPECT_EQ(c.hiddenStems, (std::array<std::string, 4>{"乙", "癸", "己丁", "癸"}));
   EXPECT_EQ(c.birthdayText, BirthdayText(1, 1));
-  EXPECT_EQ(c.yearStem, 6);
-  EXPECT_EQ(c.monthBranch, 1);
+  EXPECT_EQ(c.YearPillar().stem.Cycle(), 6);
+  EXPECT_EQ(c.MonthPillar().branch.Cycle(), 1);
 }
 
 TEST_F(ChartTest, FirstDaysOfFebruary1984) {
@@ -84,14 +85,14 @@ TEST(ChartWithoutJieTable, FixedBoundariesAlone) {
 
 TEST_F(ChartTest, HourAndFixedBoundaries) {
   BaziChart late = Compute(1980, 1, 1, 23, 0, "男");
-  EXPECT_EQ(late.dayStemName, "癸");
-  EXPECT_EQ(late.hourStemName + late.hourBranchName, "壬子");  // built on 癸, not on the next day
+  EXPECT_EQ(late.DayPillar().stem.Name(), "癸");
+  EXPECT_EQ(late.HourPillar().Name(), "壬子");  // built on 癸, not on the next day
   BaziChart c = Compute(2021, 2, 3, 23, 0, "女");
-  EXPECT_EQ(c.yearStemName + c.yearBranchName, "庚子");  // the fixed boundary is 02-04
-  EXPECT_EQ(c.monthBranchName, "丑");
+  EXPECT_EQ(c.YearPillar().Name(), "庚子");  // the fixed boundary is 02-04
+  EXPECT_EQ(c.MonthPillar().branch.Name(), "丑");
   BaziChart jiazi = Compute(1900, 2, 20, 12, 0, "男");
-  EXPECT_EQ(jiazi.dayStemName + jiazi.dayBranchName, "甲子");
-  EXPECT_EQ(Compute(2000, 1, 1, 21, 0, "男").hourBranchName, "亥");
+  EXPECT_EQ(jiazi.DayPillar().Name(), "甲子");
+  EXPECT_EQ(Compute(2000, 1, 1, 21, 0, "男").HourPillar().branch.Name(), "亥");
 }
 
 TEST_F(ChartTest, AJieOnTheBirthDayIsSkipped) {
@@ -127,7 +128,7 @@ TEST_F(ChartTest, DateCheck) {
                          {1900, 2, 29}}) {
     EXPECT_EQ(ComputeChart(store_, c, y, m, d, 10, 0, "男"), "请检查输入数据是否出错！")
         << y << m << d;
-    EXPECT_EQ(c.dayStemName, before.dayStemName);  // the previous chart stays
+    EXPECT_EQ(c.DayPillar(), before.DayPillar());  // the previous chart stays
     EXPECT_EQ(c.luckPillars, before.luckPillars);
   }
   EXPECT_EQ(c.year, 1900);  // only the moment itself was stored

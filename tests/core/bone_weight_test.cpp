@@ -3,6 +3,7 @@
 #include <set>
 
 #include "core/bazi/bone_weight.h"
+#include "core/bazi/useful_god.h"
 #include "core/text/errors.h"
 #include "core/text/text.h"
 #include "test_support.h"

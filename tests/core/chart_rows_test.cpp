@@ -43,7 +43,7 @@ TEST_F(AttributeLines, BornBeforeTheJieOpensTheMonth) {
   // 2 March 2021 lies before 惊蛰: its month pillar, and so its hidden stems, are 寅's.
   BaziChart c;
   ASSERT_EQ(ComputeChart(store_, c, 2021, 3, 2, 12, 0, "男"), "");
-  EXPECT_EQ(c.monthBranchName, "寅");
+  EXPECT_EQ(c.MonthPillar().branch.Name(), "寅");
   EXPECT_EQ(HiddenStemLines(store_, c)[0].find("遁藏：") == 0, true);
   EXPECT_EQ(c.hiddenStems[1], "甲丙戊");
 }

@@ -3,6 +3,8 @@
 #include "core/text/errors.h"
 #include "core/text/text.h"
 #include "core/names/five_grids.h"
+#include "core/names/luck_class.h"
+#include "core/names/number_texts.h"
 #include "panel_fixtures.h"
 #include "core/reports/name_report.h"
 #include "test_support.h"

@@ -9,6 +9,8 @@
 #include "core/text/text.h"
 #include "core/data/scramble.h"
 #include "core/names/five_grids.h"
+#include "core/names/luck_class.h"
+#include "core/names/number_texts.h"
 #include "core/names/naming_assistant.h"
 #include "core/names/three_talent_reading.h"
 #include "test_support.h"

@@ -26,7 +26,7 @@ class RuleFiles : public ::testing::Test {
     std::filesystem::create_directories(dir_.path() / "shensha");
     std::ofstream(dir_.path() / "shensha" / name, std::ios::binary) << bytes;
   }
-  std::string Stars(const std::string& file, Pillar target, const BaziChart& c) {
+  std::string Stars(const std::string& file, PillarSlot target, const BaziChart& c) {
     return StarsOf(dir_.path(), file, target, c);
   }
   test::TempDir dir_;
@@ -61,12 +61,12 @@ TEST(StarRuleParsing, NameFieldItemsAndValues) {
 TEST_F(RuleFiles, YearBranchComputedStarsNeedANonEmptyFile) {
   BaziChart c = ChartOf("甲子", "甲戌", "丙寅", "丁卯");  // a 子 year
   Write("nianzhi.txt", "");
-  EXPECT_EQ(Stars("nianzhi.txt", Pillar::Month, c), "");
+  EXPECT_EQ(Stars("nianzhi.txt", PillarSlot::Month, c), "");
   Write("nianzhi.txt", "\n");  // one empty line: the file is not empty
-  EXPECT_EQ(Stars("nianzhi.txt", Pillar::Month, c), "披麻");  // 戌
-  EXPECT_EQ(Stars("nianzhi.txt", Pillar::Day, c), "吊客");    // 寅
-  EXPECT_EQ(Stars("nianzhi.txt", Pillar::Hour, c), "丧门");   // 卯
-  EXPECT_EQ(Stars("nianzhi.txt", Pillar::Year, c), "");
+  EXPECT_EQ(Stars("nianzhi.txt", PillarSlot::Month, c), "披麻");  // 戌
+  EXPECT_EQ(Stars("nianzhi.txt", PillarSlot::Day, c), "吊客");    // 寅
+  EXPECT_EQ(Stars("nianzhi.txt", PillarSlot::Hour, c), "丧门");   // 卯
+  EXPECT_EQ(Stars("nianzhi.txt", PillarSlot::Year, c), "");
 }
 
 TEST_F(RuleFiles, YearBranchLinesByLuckDirection) {
@@ -76,9 +76,9 @@ TEST_F(RuleFiles, YearBranchLinesByLuckDirection) {
   Write("nianzhi.txt", lines);
   BaziChart forward = ChartOf("甲子", "丙寅", "丙寅", "丁丑", false);
   BaziChart reverse = ChartOf("甲子", "丙寅", "丙寅", "丁丑", true);
-  EXPECT_EQ(Stars("nianzhi.txt", Pillar::Hour, forward),
+  EXPECT_EQ(Stars("nianzhi.txt", PillarSlot::Hour, forward),
             "星1 星2 星3 星5 星6 星7 星8 星9 星10 星11 星12 星13 星14");
-  EXPECT_EQ(Stars("nianzhi.txt", Pillar::Hour, reverse),
+  EXPECT_EQ(Stars("nianzhi.txt", PillarSlot::Hour, reverse),
             "星1 星2 星4 星5 星6 星7 星8 星9 星10 星11 星12 星13 星14");
 }
 
@@ -86,7 +86,7 @@ TEST_F(RuleFiles, DayBranchReadsSevenLines) {
   std::string lines;
   for (int i = 1; i <= 8; ++i) lines += "日" + std::to_string(i) + "   子:丑\n";
   Write("rizhi.txt", lines);
-  EXPECT_EQ(Stars("rizhi.txt", Pillar::Hour, ChartOf("甲午", "丙寅", "丙子", "丁丑")),
+  EXPECT_EQ(Stars("rizhi.txt", PillarSlot::Hour, ChartOf("甲午", "丙寅", "丙子", "丁丑")),
             "日1 日2 日3 日4 日5 日6 日7");
 }
 
@@ -95,42 +95,42 @@ TEST_F(RuleFiles, PillarRulesChangeAtLineSix) {
         "一号星  乙:\n二号星  甲子:\n三号星  x:\n四号星  x:\n五号星  x:\n六号星  甲子:\n七号星  "
         "子:丙寅\n");
   BaziChart c = ChartOf("甲子", "丙寅", "丙寅", "甲子");
-  EXPECT_EQ(Stars("rizhu.txt", Pillar::Year, c),
+  EXPECT_EQ(Stars("rizhu.txt", PillarSlot::Year, c),
             "二号星 七号星");  // line 6 needs the day pillar in the value
-  EXPECT_EQ(Stars("rizhu.txt", Pillar::Month, c), "");
+  EXPECT_EQ(Stars("rizhu.txt", PillarSlot::Month, c), "");
 }
 
 TEST_F(RuleFiles, DayAndHourRules) {
   Write("rizhus.txt", "时星   丙寅丁卯\n日时星  戊辰:丁卯,己巳:丁卯\n");
   BaziChart c = ChartOf("甲子", "丙寅", "戊辰", "丁卯");
-  for (Pillar p : {Pillar::Year, Pillar::Month, Pillar::Day, Pillar::Hour}) {
+  for (PillarSlot p : {PillarSlot::Year, PillarSlot::Month, PillarSlot::Day, PillarSlot::Hour}) {
     EXPECT_EQ(Stars("rizhus.txt", p, c), "时星 日时星");  // the target plays no part
   }
 }
 
 TEST_F(RuleFiles, TwoMatchingItemsListTheStarTwice) {
   Write("niangan.txt", "双星   甲:子,甲乙:子丑\n");
-  EXPECT_EQ(Stars("niangan.txt", Pillar::Day, ChartOf("甲午", "丙寅", "丙子", "丁丑")),
+  EXPECT_EQ(Stars("niangan.txt", PillarSlot::Day, ChartOf("甲午", "丙寅", "丙子", "丁丑")),
             "双星 双星");
 }
 
 TEST_F(RuleFiles, MonthRulesMatchStemOrBranch) {
   Write("yuezhi.txt", "天德贵人 寅:丁,卯:申\n");
   BaziChart c = ChartOf("甲子", "丙寅", "丁亥", "庚申");
-  EXPECT_EQ(Stars("yuezhi.txt", Pillar::Day, c), "天德贵人");  // stem 丁
-  EXPECT_EQ(Stars("yuezhi.txt", Pillar::Hour, c), "");
+  EXPECT_EQ(Stars("yuezhi.txt", PillarSlot::Day, c), "天德贵人");  // stem 丁
+  EXPECT_EQ(Stars("yuezhi.txt", PillarSlot::Hour, c), "");
 }
 
 TEST_F(RuleFiles, OddLinesMatchNothing) {
   WriteBytes("niangan.txt", std::string("ab\n\n  \n无冒号  甲子丑\r\n") + "\xff\xfe\x81" + "\n" +
                                 gbk::FromUtf8("好星   甲:午") + "\r\n");
   BaziChart c = ChartOf("甲子", "丙寅", "丙子", "丁午");
-  EXPECT_EQ(Stars("niangan.txt", Pillar::Year, c), "");
-  EXPECT_EQ(Stars("niangan.txt", Pillar::Hour, c), "好星");
+  EXPECT_EQ(Stars("niangan.txt", PillarSlot::Year, c), "");
+  EXPECT_EQ(Stars("niangan.txt", PillarSlot::Hour, c), "好星");
 }
 
 TEST_F(RuleFiles, MissingFileStopsTheReading) {
-  EXPECT_THROW(Stars("niangan.txt", Pillar::Year, ChartOf("甲子", "丙寅", "丙子", "丁丑")),
+  EXPECT_THROW(Stars("niangan.txt", PillarSlot::Year, ChartOf("甲子", "丙寅", "丙子", "丁丑")),
                SilentAbort);
 }
 
@@ -144,8 +144,8 @@ TEST_F(RuleFiles, PillarLineJoinsEveryFileInOrder) {
   Write("rizhus.txt", "时星   丁丑\n");
   BaziChart c = ChartOf("甲子", "丙寅", "丙子", "丁丑");
   // Empty results in the middle leave their blanks; only the ends are trimmed.
-  EXPECT_EQ(PillarStarLine(dir_.path(), c, Pillar::Year), "年柱：甲星   丙星   时星");
-  EXPECT_EQ(PillarStarLine(dir_.path(), c, Pillar::Hour), "时柱：");
+  EXPECT_EQ(PillarStarLine(dir_.path(), c, PillarSlot::Year), "年柱：甲星   丙星   时星");
+  EXPECT_EQ(PillarStarLine(dir_.path(), c, PillarSlot::Hour), "时柱：");
 }
 
 // The shipped rule files stay inside the reader's limits: nothing is cut or ignored.

@@ -1,6 +1,7 @@
 #include "core/bazi/bazi_chart.h"
 
 #include "core/bazi/chart_lookups.h"
+#include "core/bazi/chart_names.h"
 #include "core/calendar/lunar_calendar.h"
 #include "core/data/sql_text.h"
 #include "core/numbers/birthday_texts.h"
@@ -41,23 +42,7 @@ int MonthBranchOfCode(int code) {
   return 1;  // only an impossible date code gets here
 }
 
-int Mod(int a, int n) { return (a % n + n) % n; }
-
 }  // namespace
-
-Stem StemOf(const BaziChart& c, Pillar p) {
-  const int stems[] = {c.yearStem, c.monthStem, c.dayStem, c.hourStem};
-  return Stem::FromCycle(stems[static_cast<int>(p)]);
-}
-
-Branch BranchOf(const BaziChart& c, Pillar p) {
-  const int branches[] = {c.yearBranch, c.monthBranch, c.dayBranch, c.hourBranch};
-  return Branch::FromCycle(branches[static_cast<int>(p)]);
-}
-
-std::string PillarText(const BaziChart& c, Pillar p) {
-  return std::string(StemOf(c, p).Name()) + std::string(BranchOf(c, p).Name());
-}
 
 bool IsJieTerm(std::string_view name) {
   static constexpr std::string_view kJie[] = {"立春", "惊蛰", "清明", "立夏", "芒种", "小暑",
@@ -106,42 +91,32 @@ std::string ComputeChart(const data::ContentStore& store, BaziChart& chart, int 
   const int code = Mo * 100 + D - (before ? 1 : 0);
   c.termShift = before ? -1 : 0;
 
-  c.monthBranch = MonthBranchOfCode(code);
+  const Branch monthBranch = Branch::FromCycle(MonthBranchOfCode(code));
   const int yearBase = code >= 204 ? Y - 3 : Y - 4;  // the year changes at the fixed 02-04
-  c.yearStem = Mod(yearBase, 10);
-  c.yearBranch = Mod(yearBase, 12);
-  c.monthStem = (c.monthBranch >= 3 && c.monthBranch <= 11)
-                    ? Mod(2 * c.yearStem + c.monthBranch + 8, 10)
-                    : Mod(2 * c.yearStem + c.monthBranch, 10);
+  const Pillar yearPillar{Stem::FromCycle(yearBase), Branch::FromCycle(yearBase)};
+  const int mb = monthBranch.Cycle();
+  const int ys = yearPillar.stem.Cycle();
+  const Stem monthStem =
+      Stem::FromCycle(mb >= 3 && mb <= 11 ? 2 * ys + mb + 8 : 2 * ys + mb);
 
   const int G = Y - 1;
   const int base = 5 * G + G / 4 - G / 100 + G / 400;
   int dayOfYear = D;
   for (int m = 1; m < Mo; ++m) dayOfYear += DaysInMonth(Y, m);
-  const int n = Mod(base + dayOfYear + 6015, 60);
-  c.dayStem = n % 10;
-  c.dayBranch = n % 12;
+  const int n = FloorMod(base + dayOfYear + 6015, 60);
+  const Pillar dayPillar{Stem::FromCycle(n % 10), Branch::FromCycle(n % 12)};
 
   // 23:00 is 子 but keeps the calendar day's pillar.
-  c.hourBranch = ((H + 3) / 2) % 12;
-  c.hourStem =
-      c.hourBranch != 0 ? Mod(2 * c.dayStem + c.hourBranch + 8, 10) : Mod(2 * c.dayStem, 10);
+  const Branch hourBranch = Branch::FromCycle((H + 3) / 2);
+  const int ds = dayPillar.stem.Cycle();
+  const Stem hourStem = Stem::FromCycle(hourBranch.Cycle() != 0 ? 2 * ds + hourBranch.Cycle() + 8
+                                                                : 2 * ds);
 
-  c.fetalOrigin = std::string(Stem::FromCycle(c.monthStem + 1).Name()) +
-                  std::string(Branch::FromCycle(c.monthBranch + 3).Name()) + " ";
-
-  c.yearStemName = Stem::FromCycle(c.yearStem).Name();
-  c.yearBranchName = Branch::FromCycle(c.yearBranch).Name();
-  c.monthStemName = Stem::FromCycle(c.monthStem).Name();
-  c.monthBranchName = Branch::FromCycle(c.monthBranch).Name();
-  c.dayStemName = Stem::FromCycle(c.dayStem).Name();
-  c.dayBranchName = Branch::FromCycle(c.dayBranch).Name();
-  c.hourStemName = Stem::FromCycle(c.hourStem).Name();
-  c.hourBranchName = Branch::FromCycle(c.hourBranch).Name();
+  c.pillars = {yearPillar, Pillar{monthStem, monthBranch}, dayPillar, Pillar{hourStem, hourBranch}};
+  c.fetalOrigin = Pillar{monthStem.Next(1), monthBranch.Next(3)}.Name() + " ";
 
   const bool male = sex == "男";
-  const bool yinYear = Stem::FromCycle(c.yearStem).IsYin();
-  c.luckReverse = male ? yinYear : !yinYear;
+  c.luckReverse = male ? yearPillar.stem.IsYin() : !yearPillar.stem.IsYin();
 
   // Days to the neighbouring jie term, never the birth day itself; ⌈j/3⌉, 11 -> 1.
   int j = 1;
@@ -157,22 +132,21 @@ std::string ComputeChart(const data::ContentStore& store, BaziChart& chart, int 
   if (c.luckStart != 10) c.luckStart %= 10;
   c.luckStartText = std::to_string(c.luckStart);
 
-  const Pillar pillars[] = {Pillar::Year, Pillar::Month, Pillar::Day, Pillar::Hour};
   for (std::size_t p = 0; p < 4; ++p) {
-    c.hiddenIndex[p] = BranchOf(c, pillars[p]).Index();
+    c.hiddenIndex[p] = c.pillars[p].branch.Index();
     c.hiddenStems[p] = HiddenStemTable[static_cast<std::size_t>(c.hiddenIndex[p])];
   }
 
   c.luckPillars.clear();
   c.luckNayinLine = "纳音：";
   c.luckTenGodLine = "十神：";
+  const std::string dayStem(dayPillar.stem.Name());
   for (int k = 0; k < 10; ++k) {
-    const int step = c.luckReverse ? -k : k;  // the first luck pillar is the month pillar
-    const std::string stem(Stem::FromCycle(c.monthStem + 10 + step).Name());
-    const std::string branch(Branch::FromCycle(c.monthBranch + 12 + step).Name());
-    c.luckPillars += stem + branch + "   ";
-    c.luckNayinLine += NayinOf(store, stem + branch) + " ";
-    c.luckTenGodLine += TenGodOf(store, c.dayStemName, stem) + "   ";
+    // The first luck pillar is the month pillar; the rest move with the luck.
+    const Pillar luck = c.MonthPillar().Next(c.luckReverse ? -k : k);
+    c.luckPillars += luck.Name() + "   ";
+    c.luckNayinLine += NayinOf(store, luck.Name()) + " ";
+    c.luckTenGodLine += TenGodOf(store, dayStem, luck.stem.Name()) + "   ";
   }
   c.luckPillars.resize(c.luckPillars.size() - 3);
 

@@ -4,25 +4,29 @@
 #include <string>
 #include <string_view>
 
-#include "core/bazi/cycle.h"
+#include "core/calendar/sexagenary.h"
 #include "core/text/date_text.h"
 #include "core/data/content_store.h"
 
 // The four pillars of a birth moment and the values the readings hang on them.
 namespace vessa {
 
+// The four pillars in reading order.
+enum class PillarSlot { Year = 0, Month = 1, Day = 2, Hour = 3 };
+inline constexpr std::array<PillarSlot, 4> kPillarSlots = {PillarSlot::Year, PillarSlot::Month,
+                                                           PillarSlot::Day, PillarSlot::Hour};
+
 struct BaziChart {
   int year = 0, month = 0, day = 0, hour = 0;  // the solar birth moment as passed in
   int termShift = 0;  // -1 when born on a jie-term day before the term's instant
 
-  // Cycle numbers: stems 甲 = 1 … 壬 = 9, 癸 = 0; branches 子 = 1 … 戌 = 11, 亥 = 0.
-  int yearStem = 0, yearBranch = 0;
-  int monthStem = 0, monthBranch = 0;
-  int dayStem = 0, dayBranch = 0;
-  int hourStem = 0, hourBranch = 0;
-
-  std::string yearStemName, yearBranchName, monthStemName, monthBranchName;
-  std::string dayStemName, dayBranchName, hourStemName, hourBranchName;
+  std::array<Pillar, 4> pillars{};  // by PillarSlot
+  const Pillar& At(PillarSlot s) const { return pillars[static_cast<std::size_t>(s)]; }
+  Pillar& At(PillarSlot s) { return pillars[static_cast<std::size_t>(s)]; }
+  const Pillar& YearPillar() const { return At(PillarSlot::Year); }
+  const Pillar& MonthPillar() const { return At(PillarSlot::Month); }
+  const Pillar& DayPillar() const { return At(PillarSlot::Day); }
+  const Pillar& HourPillar() const { return At(PillarSlot::Hour); }
 
   std::array<int, 4> hiddenIndex{};          // zero-based branch index of each pillar
   std::array<std::string, 4> hiddenStems{};  // HiddenStemTable[hiddenIndex]
@@ -35,14 +39,6 @@ struct BaziChart {
   std::string luckTenGodLine;  // "十神：" + ten god and three spaces per luck pillar
   std::string birthdayText;
 };
-
-// The four pillars in reading order.
-enum class Pillar { Year = 0, Month = 1, Day = 2, Hour = 3 };
-
-Stem StemOf(const BaziChart& chart, Pillar p);
-Branch BranchOf(const BaziChart& chart, Pillar p);
-// The two characters of a pillar, stem then branch.
-std::string PillarText(const BaziChart& chart, Pillar p);
 
 inline constexpr std::string_view kDateCheckMessage = "请检查输入数据是否出错！";
 

@@ -1,6 +1,5 @@
 #include "core/bazi/bone_weight.h"
 
-#include "core/bazi/chart_lookups.h"
 #include "core/text/text.h"
 #include "core/data/sql_text.h"
 
@@ -50,26 +49,6 @@ std::string BoneWeightLine(const data::ContentStore& store, std::string_view lun
       return "骨重解评：" + verse->Text(std::size_t{1});
   }
   return {};
-}
-
-std::string SeasonLine(const data::ContentStore& store, std::string_view label,
-                       std::string_view season, std::string_view dayStem) {
-  const std::string element = ElementOf(store, dayStem);
-  const std::string advice = store.Text(
-      DatabaseFile::Tgcode,
-      data::Inline("select  top 1 sjrs from sjrs where wh = '", element, "' and sj = '", season),
-      "sjrs", FailurePolicy::Ignore);
-  return std::string(label) + element + "生于" + std::string(season) + "季，" + advice + "。";
-}
-
-std::string ClimateLine(const data::ContentStore& store, std::string_view dayStem,
-                        std::string_view monthBranch) {
-  const std::string advice = store.Text(DatabaseFile::Tgcode,
-                                        data::Inline("select  top 1 content from qtbj where tg = '",
-                                                     dayStem, "' and dz = '", monthBranch),
-                                        "content", FailurePolicy::Ignore);
-  return "穷通宝鉴调候用神：" + std::string(dayStem) + ElementOf(store, dayStem) + "生于" +
-         std::string(monthBranch) + "月，" + advice;
 }
 
 }  // namespace vessa

@@ -5,8 +5,7 @@
 
 #include "core/data/content_store.h"
 
-// Readings looked up from a few values of the birth: the bone weight with its verse
-// and explanation, the seasonal useful god and the climate useful god.
+// The bone weight (称骨) of a birth with its verse and explanation.
 namespace vessa {
 
 enum class BoneWeightMode { Weight = 0, Verse = 1, Explanation = 2 };
@@ -20,13 +19,5 @@ std::string BoneWeightCode(double sum);
 std::string BoneWeightLine(const data::ContentStore& store, std::string_view lunarYear,
                            std::string_view lunarMonth, std::string_view lunarDay,
                            std::string_view hourNumber, BoneWeightMode mode);
-
-// label + element of the day stem + "生于" + season + "季，" + the seasonal advice + "。"
-std::string SeasonLine(const data::ContentStore& store, std::string_view label,
-                       std::string_view season, std::string_view dayStem);
-
-// "穷通宝鉴调候用神：" + day stem + its element + "生于" + month branch + "月，" + the advice.
-std::string ClimateLine(const data::ContentStore& store, std::string_view dayStem,
-                        std::string_view monthBranch);
 
 }  // namespace vessa

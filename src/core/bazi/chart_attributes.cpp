@@ -1,38 +1,39 @@
 #include "core/bazi/chart_attributes.h"
 
 #include "core/bazi/chart_lookups.h"
+#include "core/bazi/chart_names.h"
 #include "core/text/text.h"
 
 namespace vessa {
 
 namespace {
-constexpr Pillar kPillars[] = {Pillar::Year, Pillar::Month, Pillar::Day, Pillar::Hour};
 constexpr const char* kGap = "   ";
 }  // namespace
 
 std::string TenGodLine(const data::ContentStore& store, const BaziChart& c) {
-  return "十神：" + TenGodOf(store, c.dayStemName, c.yearStemName) + kGap +
-         TenGodOf(store, c.dayStemName, c.monthStemName) + kGap + "日元" + kGap +
-         TenGodOf(store, c.dayStemName, c.hourStemName);
+  const std::string_view day = c.DayPillar().stem.Name();
+  return "十神：" + TenGodOf(store, day, c.YearPillar().stem.Name()) + kGap +
+         TenGodOf(store, day, c.MonthPillar().stem.Name()) + kGap + "日元" + kGap +
+         TenGodOf(store, day, c.HourPillar().stem.Name());
 }
 
 std::string PillarLine(const BaziChart& c) {
-  return "八字：" + c.yearStemName + c.yearBranchName + kGap + c.monthStemName + c.monthBranchName +
-         kGap + c.dayStemName + c.dayBranchName + kGap + c.hourStemName + c.hourBranchName;
+  return "八字：" + c.YearPillar().Name() + kGap + c.MonthPillar().Name() + kGap +
+         c.DayPillar().Name() + kGap + c.HourPillar().Name();
 }
 
 std::array<std::string, 3> HiddenStemLines(const data::ContentStore& store, const BaziChart& c) {
   std::array<std::string, 3> lines = {"遁藏：", text::Blanks(6), text::Blanks(6)};
+  const std::string_view day = c.DayPillar().stem.Name();
   for (std::size_t p = 0; p < 4; ++p) {
     const std::string_view hidden =
-        HiddenStemTable[static_cast<std::size_t>(BranchOf(c, kPillars[p]).Index())];
+        HiddenStemTable[static_cast<std::size_t>(c.pillars[p].branch.Index())];
     const std::string first(text::CharAt(hidden, 1));
     if (p > 0) lines[0] += " ";
-    lines[0] += first + TenGodOf(store, c.dayStemName, first);
+    lines[0] += first + TenGodOf(store, day, first);
     for (std::size_t k = 1; k <= 2; ++k) {
       const std::string stem = text::Trim(text::CharAt(hidden, k + 1));
-      lines[k] +=
-          stem.empty() ? text::Blanks(7) : stem + TenGodOf(store, c.dayStemName, stem) + " ";
+      lines[k] += stem.empty() ? text::Blanks(7) : stem + TenGodOf(store, day, stem) + " ";
     }
   }
   return lines;
@@ -42,8 +43,8 @@ ElementLineResult ElementLine(const data::ContentStore& store, const BaziChart& 
   std::string t;
   for (std::size_t p = 0; p < 4; ++p) {
     if (p > 0) t += kGap;
-    t += ElementOf(store, StemOf(c, kPillars[p]).Name());
-    t += ElementOf(store, BranchOf(c, kPillars[p]).Name());
+    t += ElementOf(store, c.pillars[p].stem.Name());
+    t += ElementOf(store, c.pillars[p].branch.Name());
   }
   return {"五行：" + t, t};
 }
@@ -52,7 +53,7 @@ std::string NayinLine(const data::ContentStore& store, const BaziChart& c) {
   std::string line = "纳音：";
   for (std::size_t p = 0; p < 4; ++p) {
     if (p > 0) line += " ";
-    line += NayinOf(store, PillarText(c, kPillars[p]));
+    line += NayinOf(store, c.pillars[p].Name());
   }
   return line;
 }

@@ -8,7 +8,6 @@ namespace vessa {
 
 namespace {
 constexpr const char* kGap = "   ";
-int Mod(int a, int n) { return (a % n + n) % n; }
 }  // namespace
 
 std::string YearGanZhi(int year) {
@@ -21,9 +20,7 @@ std::string AgeText(int year, int lunarBirthYear) {
 }
 
 std::string MinorLuckPillar(const BaziChart& c, int n) {
-  const int step = c.luckReverse ? -n : n;
-  return std::string(Stem::FromCycle(c.hourStem + step).Name()) +
-         std::string(Branch::FromCycle(c.hourBranch + step).Name());
+  return c.HourPillar().Next(c.luckReverse ? -n : n).Name();
 }
 
 std::string FetalOriginLine(const data::ContentStore& store, const BaziChart& c) {
@@ -97,13 +94,12 @@ std::vector<std::string> YearMonthRows(int S, int L) {
   static constexpr const char* kMonths[] = {"寅 ", "卯 ", "辰 ", "巳 ", "午 ", "未 ",
                                             "申 ", "酉 ", "戌 ", "亥 ", "子 ", "丑"};
   // 6 is 庚, the stem of the first month of 1901; each year moves it on by 12.
-  const int m0 = Mod((L - 1901) * 12 + 6, 10);
+  const int m0 = (L - 1901) * 12 + 6;
   std::vector<std::string> rows;
   for (int i = 0; i <= S + 89; ++i) {
     std::string row = std::to_string(L + i) + "(" + YearGanZhi(L + i) + ")：";
     for (int k = 0; k < 12; ++k)
-      row +=
-          std::string(kStemNames[static_cast<std::size_t>(Mod(m0 + 12 * i + k, 10))]) + kMonths[k];
+      row += std::string(Stem::FromIndex(m0 + 12 * i + k).Name()) + kMonths[k];
     rows.push_back(std::move(row));
   }
   return rows;

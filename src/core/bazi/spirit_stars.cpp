@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 
 #include "core/text/errors.h"
 #include "core/text/gbk.h"
@@ -71,76 +72,116 @@ std::vector<std::string> ReadRuleFile(const std::filesystem::path& file) {
   return SplitLines(gbk::ToUtf8(ss.str()));
 }
 
-std::string StarsOf(const std::filesystem::path& folder, std::string_view file, Pillar target,
+namespace {
+
+bool EveryLine(std::size_t, const BaziChart&) { return true; }
+// nianzhi.txt: lines 1-14; line 3 only when the luck runs forward, line 4 only in reverse.
+bool YearBranchLines(std::size_t n, const BaziChart& c) {
+  if (n == 3) return !c.luckReverse;
+  if (n == 4) return c.luckReverse;
+  return n <= 14;
+}
+bool FirstSevenLines(std::size_t n, const BaziChart&) { return n <= 7; }
+
+bool YearStemRule(const StarRule::Item& item, std::size_t, const StarTarget& t,
+                  const BaziChart& c) {
+  return Has(item.key, c.YearPillar().stem.Name()) && Has(item.value, t.branch);
+}
+bool YearBranchRule(const StarRule::Item& item, std::size_t, const StarTarget& t,
                     const BaziChart& c) {
+  return Has(item.key, c.YearPillar().branch.Name()) && Has(item.value, t.branch);
+}
+bool MonthBranchRule(const StarRule::Item& item, std::size_t, const StarTarget& t,
+                     const BaziChart& c) {
+  return Has(item.key, c.MonthPillar().branch.Name()) &&
+         (Has(item.value, t.stem) || Has(item.value, t.branch));
+}
+bool DayStemRule(const StarRule::Item& item, std::size_t, const StarTarget& t,
+                 const BaziChart& c) {
+  return Has(item.key, c.DayPillar().stem.Name()) && Has(item.value, t.branch);
+}
+bool DayBranchRule(const StarRule::Item& item, std::size_t, const StarTarget& t,
+                   const BaziChart& c) {
+  return Has(item.key, c.DayPillar().branch.Name()) && Has(item.value, t.branch);
+}
+// Lines 1-5 name a target pillar (an empty value matches any day); from line 6 on
+// the key names the target branch.
+bool PillarRule(const StarRule::Item& item, std::size_t n, const StarTarget& t,
+                const BaziChart&) {
+  if (n <= 5) return Has(item.key, t.pillar) && (item.value.empty() || Has(item.value, t.dayPillar));
+  return Has(item.key, t.branch) && Has(item.value, t.dayPillar);
+}
+// The day pillar against the hour pillar; the target plays no part.
+bool DayHourRule(const StarRule::Item& item, std::size_t, const StarTarget& t,
+                 const BaziChart&) {
+  return (item.key.empty() || Has(item.key, t.dayPillar)) && Has(item.value, t.hourPillar);
+}
+
+const Pillar* NoComputedStars(const BaziChart&) { return nullptr; }
+const Pillar* FromYear(const BaziChart& c) { return &c.YearPillar(); }
+const Pillar* FromDay(const BaziChart& c) { return &c.DayPillar(); }
+
+}  // namespace
+
+const std::array<StarFile, 7>& StarFiles() {
+  static const std::array<StarFile, 7> files = {{
+      {"niangan.txt", EveryLine, YearStemRule, NoComputedStars},
+      {"nianzhi.txt", YearBranchLines, YearBranchRule, FromYear},
+      {"yuezhi.txt", EveryLine, MonthBranchRule, NoComputedStars},
+      {"rigan.txt", EveryLine, DayStemRule, NoComputedStars},
+      {"rizhi.txt", FirstSevenLines, DayBranchRule, FromDay},
+      {"rizhu.txt", EveryLine, PillarRule, NoComputedStars},
+      {"rizhus.txt", EveryLine, DayHourRule, NoComputedStars},
+  }};
+  return files;
+}
+
+const StarFile* FindStarFile(std::string_view name) {
+  for (const StarFile& f : StarFiles()) {
+    if (f.name == name) return &f;
+  }
+  return nullptr;
+}
+
+std::string StarsOf(const std::filesystem::path& folder, std::string_view file,
+                    PillarSlot target, const BaziChart& c) {
+  const StarFile* rules = FindStarFile(file);
+  if (!rules) throw std::invalid_argument("no spirit-star rule file " + std::string(file));
   const std::vector<std::string> lines = ReadRuleFile(folder / "shensha" / file);
   if (lines.empty()) return {};
 
-  const std::string targetStem(StemOf(c, target).Name());
-  const std::string targetBranch(BranchOf(c, target).Name());
-  const std::string targetPillar = targetStem + targetBranch;
-  const std::string dayPillar = c.dayStemName + c.dayBranchName;
-  const std::string hourPillar = c.hourStemName + c.hourBranchName;
-
+  const Pillar& p = c.At(target);
+  const StarTarget t{p.stem.Name(), p.branch.Name(), p.Name(), c.DayPillar().Name(),
+                     c.HourPillar().Name()};
   std::string result;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const std::size_t lineNo = i + 1;
-    if (file == "nianzhi.txt") {
-      if (lineNo > 14) break;
-      if (lineNo == 3 && c.luckReverse) continue;
-      if (lineNo == 4 && !c.luckReverse) continue;
-    }
-    if (file == "rizhi.txt" && lineNo > 7) break;
-
+    if (!rules->readsLine(lineNo, c)) continue;
     const StarRule rule = ParseStarRule(lines[i]);
     for (const auto& item : rule.items) {
-      bool match = false;
-      if (file == "niangan.txt") {
-        match = Has(item.key, c.yearStemName) && Has(item.value, targetBranch);
-      } else if (file == "nianzhi.txt") {
-        match = Has(item.key, c.yearBranchName) && Has(item.value, targetBranch);
-      } else if (file == "yuezhi.txt") {
-        match = Has(item.key, c.monthBranchName) &&
-                (Has(item.value, targetStem) || Has(item.value, targetBranch));
-      } else if (file == "rigan.txt") {
-        match = Has(item.key, c.dayStemName) && Has(item.value, targetBranch);
-      } else if (file == "rizhi.txt") {
-        match = Has(item.key, c.dayBranchName) && Has(item.value, targetBranch);
-      } else if (file == "rizhu.txt") {
-        match = lineNo <= 5 ? Has(item.key, targetPillar) &&
-                                  (item.value.empty() || Has(item.value, dayPillar))
-                            : Has(item.key, targetBranch) && Has(item.value, dayPillar);
-      } else if (file == "rizhus.txt") {
-        match = (item.key.empty() || Has(item.key, dayPillar)) && Has(item.value, hourPillar);
-      }
-      if (match) result += " " + rule.name;
+      if (rules->matches(item, lineNo, t, c)) result += " " + rule.name;
     }
   }
 
-  if (file == "nianzhi.txt" || file == "rizhi.txt") {
+  if (const Pillar* from = rules->computedFrom(c)) {
     // 披麻, 吊客 and 丧门 stand ten, two and three branches on from the year (or day) branch.
-    const int b = file == "nianzhi.txt" ? Branch::FromCycle(c.yearBranch).Index()
-                                        : Branch::FromCycle(c.dayBranch).Index();
-    const int t = BranchOf(c, target).Index();
-    if (t == (b + 10) % 12) result += " 披麻";
-    if (t == (b + 2) % 12) result += " 吊客";
-    if (t == (b + 3) % 12) result += " 丧门";
+    const Branch b = from->branch;
+    if (p.branch == b.Next(10)) result += " 披麻";
+    if (p.branch == b.Next(2)) result += " 吊客";
+    if (p.branch == b.Next(3)) result += " 丧门";
   }
   return text::Trim(result);
 }
 
 std::string PillarStarLine(const std::filesystem::path& folder, const BaziChart& chart,
-                           Pillar pillar) {
+                           PillarSlot pillar) {
   static constexpr std::string_view kLabels[] = {"年柱：", "月柱：", "日柱：", "时柱："};
-  static constexpr std::string_view kFiles[] = {"niangan.txt", "nianzhi.txt", "yuezhi.txt",
-                                                "rigan.txt",   "rizhi.txt",   "rizhu.txt",
-                                                "rizhus.txt"};
   // The hour line leaves out the day-and-hour file.
-  const std::size_t files = pillar == Pillar::Hour ? 6 : 7;
+  const std::size_t files = pillar == PillarSlot::Hour ? 6 : 7;
   std::string joined;
   for (std::size_t f = 0; f < files; ++f) {
     if (f > 0) joined += " ";
-    joined += StarsOf(folder, kFiles[f], pillar, chart);
+    joined += StarsOf(folder, StarFiles()[f].name, pillar, chart);
   }
   return std::string(kLabels[static_cast<int>(pillar)]) + text::Trim(joined);
 }

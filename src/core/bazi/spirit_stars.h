@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -31,13 +32,37 @@ StarRule ParseStarRule(std::string_view line);
 // Reads a rule file as GBK lines; throws SilentAbort when it cannot be read.
 std::vector<std::string> ReadRuleFile(const std::filesystem::path& file);
 
+// The chart characters one rule is matched against, for one target pillar.
+struct StarTarget {
+  std::string_view stem, branch;  // of the target pillar
+  std::string pillar;             // the target pillar, stem then branch
+  std::string dayPillar, hourPillar;
+};
+
+// One rule file: its name, which of its lines are read for a chart, when an item
+// matches, and which of the three computed stars follow its rules.
+struct StarFile {
+  std::string_view name;
+  bool (*readsLine)(std::size_t lineNo, const BaziChart& chart);  // lineNo counts from 1
+  bool (*matches)(const StarRule::Item& item, std::size_t lineNo, const StarTarget& target,
+                  const BaziChart& chart);
+  // The branch whose 披麻, 吊客 and 丧门 follow the rules, or null for none.
+  const Pillar* (*computedFrom)(const BaziChart& chart);
+};
+
+// The seven rule files in the order of a pillar line.
+const std::array<StarFile, 7>& StarFiles();
+// The rule file of that name; null for any other name.
+const StarFile* FindStarFile(std::string_view name);
+
 // The stars one rule file ("niangan.txt" …) gives one target pillar, separated by
-// one blank ("" when none). folder is the program's folder.
-std::string StarsOf(const std::filesystem::path& folder, std::string_view file, Pillar target,
-                    const BaziChart& chart);
+// one blank ("" when none). folder is the program's folder. Throws SilentAbort
+// when the file cannot be read, std::invalid_argument for an unknown file name.
+std::string StarsOf(const std::filesystem::path& folder, std::string_view file,
+                    PillarSlot target, const BaziChart& chart);
 
 // "年柱：" … "时柱：" + the stars of every rule file for that pillar.
 std::string PillarStarLine(const std::filesystem::path& folder, const BaziChart& chart,
-                           Pillar pillar);
+                           PillarSlot pillar);
 
 }  // namespace vessa

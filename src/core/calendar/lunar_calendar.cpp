@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "core/calendar/sexagenary.h"
+
 namespace vessa {
 
 using namespace std::chrono;
@@ -42,12 +44,6 @@ const std::array<std::string_view, 24> SolarTermNames = {
 
 namespace {
 
-constexpr std::array<std::string_view, 10> kStems = {"甲", "乙", "丙", "丁", "戊",
-                                                     "己", "庚", "辛", "壬", "癸"};
-constexpr std::array<std::string_view, 12> kBranches = {"子", "丑", "寅", "卯", "辰", "巳",
-                                                        "午", "未", "申", "酉", "戌", "亥"};
-constexpr std::array<std::string_view, 12> kZodiacNames = {"鼠", "牛", "虎", "兔", "龙", "蛇",
-                                                           "马", "羊", "猴", "鸡", "狗", "猪"};
 constexpr std::array<std::string_view, 11> kNumerals = {"日", "一", "二", "三", "四", "五",
                                                         "六", "七", "八", "九", "十"};
 
@@ -180,13 +176,8 @@ std::string SolarTermOfDate(DateTime date) {
 
 std::string GanZhiYearName(int n) {
   if (n < 0) return {};
-  std::string s;
-  s += kStems[static_cast<std::size_t>(n % 10)];
-  s += kBranches[static_cast<std::size_t>(n % 12)];
-  s += "(";
-  s += kZodiacNames[static_cast<std::size_t>(n % 12)];
-  s += "年)";
-  return s;
+  const Pillar year = Pillar::FromIndex(n);
+  return year.Name() + "(" + std::string(year.branch.Zodiac()) + "年)";
 }
 
 std::string LunarMonthName(int month, bool leap) {

@@ -1,5 +1,7 @@
 #include "core/names/five_grids.h"
 
+#include "core/names/luck_class.h"
+
 #include "core/text/errors.h"
 #include "core/text/gbk.h"
 #include "core/text/text.h"
@@ -115,13 +117,7 @@ std::string ThreeTalentKey(int heaven, int person, int earth) {
   return NumberElement(heaven) + NumberElement(person) + NumberElement(earth);
 }
 
-std::string LuckClass(int n) {
-  const std::string needle = "," + std::to_string(n) + ",";
-  if (text::Contains(kLuckyNumbers, needle)) return "吉";
-  if (text::Contains(kHalfLuckyNumbers, needle)) return "半吉";
-  if (text::Contains(kUnluckyNumbers, needle)) return "凶";
-  return {};
-}
+std::string LuckClass(int n) { return std::string(LuckClassName(LuckClassOf(n))); }
 
 double GridScore(int n, int grid) {
   struct Row {
@@ -131,10 +127,16 @@ double GridScore(int n, int grid) {
   static constexpr Row kPersonRow = {30, 25.5, 21};
   static constexpr Row kTotalRow = {20, 17, 14};
   const Row& row = grid == 2 ? kPersonRow : grid == 3 ? kTotalRow : kOuterRow;
-  const std::string c = LuckClass(n);
-  if (c == "吉") return row.lucky;
-  if (c == "半吉") return row.half;
-  if (c == "凶") return row.unlucky;
+  switch (LuckClassOf(n)) {
+    case LuckClassKind::Lucky:
+      return row.lucky;
+    case LuckClassKind::HalfLucky:
+      return row.half;
+    case LuckClassKind::Unlucky:
+      return row.unlucky;
+    case LuckClassKind::None:
+      break;
+  }
   return 0;
 }
 
@@ -150,16 +152,6 @@ double ThreeTalentScore(const data::ContentStore& store, std::string_view key) {
   std::int64_t grade = 0;
   if (!row || !text::TryToInt(row->Text(std::size_t{0}), grade)) return -1;
   return GradeScore(static_cast<int>(grade));
-}
-
-std::string NumberText(const data::ContentStore& store, int n, int field) {
-  auto row = store.First(DatabaseFile::MorFile,
-                         data::Formatted("Select * from 81 where num = %d", {std::int64_t{n}}),
-                         FailurePolicy::Cancel);
-  if (!row) return " ";
-  static constexpr const char* kFields[] = {"yy", "jx", "as", "content"};
-  if (field < 0 || field > 3) return {};
-  return row->Text(kFields[field]);
 }
 
 }  // namespace vessa

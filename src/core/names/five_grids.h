@@ -29,14 +29,6 @@ std::string NumberElement(int n);
 // The elements of the heaven, person and earth grids, joined: "木火土".
 std::string ThreeTalentKey(int heaven, int person, int earth);
 
-// The luck lists, each number between commas.
-inline constexpr std::string_view kLuckyNumbers =
-    ",1,3,5,7,8,11,13,15,16,18,21,23,24,25,31,32,33,35,37,39,41,45,47,48,52,57,61,63,65,67,68,81,";
-inline constexpr std::string_view kHalfLuckyNumbers = ",6,17,26,27,29,30,38,49,51,55,58,71,73,75,";
-inline constexpr std::string_view kUnluckyNumbers =
-    ",2,4,9,10,12,14,19,20,22,28,34,36,40,42,43,44,46,50,53,54,56,59,60,62,64,66,69,70,72,74,76,77,"
-    "78,79,80,";
-
 // "吉", "半吉", "凶", or "" for a number in no list (anything outside 1-81).
 std::string LuckClass(int n);
 // 10 / 8.5 / 7 for 天格, 地格, 外格; 30 / 25.5 / 21 for 人格; 20 / 17 / 14 for 总格; 0 unclassed.
@@ -47,10 +39,6 @@ inline double GridScore(int n, NameGrid grid) { return GridScore(n, static_cast<
 double ThreeTalentScore(const data::ContentStore& store, std::string_view key);
 // Grade -> score, as above.
 double GradeScore(int grade);
-
-// A text column of the table 81: field 0 yy, 1 jx, 2 as, 3 content; " " when the
-// number has no row, "" for another field code.
-std::string NumberText(const data::ContentStore& store, int n, int field);
 
 // The grids of one name, computed together.
 struct FiveGrids {

@@ -4,6 +4,7 @@
 #include "core/bazi/chart_attributes.h"
 #include "core/bazi/luck_cycles.h"
 #include "core/bazi/spirit_stars.h"
+#include "core/bazi/useful_god.h"
 #include "core/calendar/lunar_calendar.h"
 #include "core/text/errors.h"
 #include "core/text/text.h"
@@ -97,7 +98,7 @@ std::string WriteChartBlock(const ReadingEnv& env, const Panel& panel, const Bir
   out.AddLine("");
   out.AddLine("四柱神煞：");
   out.AddLine("");
-  for (Pillar p : {Pillar::Year, Pillar::Month, Pillar::Day, Pillar::Hour}) {
+  for (PillarSlot p : {PillarSlot::Year, PillarSlot::Month, PillarSlot::Day, PillarSlot::Hour}) {
     out.AddLine(PillarStarLine(store.Folder(), chart, p));
   }
   out.AddLine("");
@@ -109,7 +110,7 @@ std::string WriteChartBlock(const ReadingEnv& env, const Panel& panel, const Bir
 void WriteClimateAndCount(const ReadingEnv& env, const BaziChart& chart,
                           const std::string& elementText, ReportBuffer& out) {
   out.AddLine("");
-  out.AddLine(ClimateLine(env.store, chart.dayStemName, chart.monthBranchName));
+  out.AddLine(ClimateLine(env.store, std::string(chart.DayPillar().stem.Name()), std::string(chart.MonthPillar().branch.Name())));
   out.AddLine("");
   out.AddLine("八字五行个数：" + ElementCountText(elementText));
   out.AddLine("");
@@ -134,14 +135,6 @@ void Guarded(ReadingResult& result, Body body) {
   }
 }
 
-std::string SeasonOfLunarMonthName(const std::string& name) {
-  if (name == "一月" || name == "二月" || name == "三月") return "春";
-  if (name == "四月" || name == "五月" || name == "六月") return "夏";
-  if (name == "七月" || name == "八月" || name == "九月") return "秋";
-  if (name == "十月" || name == "十一月" || name == "十二月") return "冬";
-  return {};  // a leap month has no season here
-}
-
 }  // namespace
 
 ReadingResult WriteBaziReport(const ReadingEnv& env, const Panel& panel, BirthInput& birth,
@@ -154,9 +147,9 @@ ReadingResult WriteBaziReport(const ReadingEnv& env, const Panel& panel, BirthIn
     const Birth b = BirthOf(panel, birth);
     const std::string elementText = WriteChartBlock(env, panel, birth, b, true, chart, out);
     const LunarDate lunar = SolarToLunar(b.solar);
-    const std::string season = SeasonOfLunarMonthName(LunarMonthName(lunar.month, lunar.leap));
+    const std::string_view season = SeasonOfLunarMonthName(LunarMonthName(lunar.month, lunar.leap));
     if (!season.empty())
-      out.AddLine(SeasonLine(env.store, "用神喜忌：日主天干", season, chart.dayStemName));
+      out.AddLine(SeasonLine(env.store, "用神喜忌：日主天干", season, std::string(chart.DayPillar().stem.Name())));
     WriteClimateAndCount(env, chart, elementText, out);
     out.AddLine(kBaziSeparator);
     out.AddLine("");
@@ -199,10 +192,8 @@ ReadingResult WriteBirthInfoReport(const ReadingEnv& env, BirthInfoMode mode, co
   Guarded(result, [&] {
     const Birth b = BirthOf(panel, birth);
     const std::string elementText = WriteChartBlock(env, panel, birth, b, false, chart, out);
-    static constexpr const char* kSeasons[] = {"春", "春", "春", "夏", "夏", "夏",
-                                               "秋", "秋", "秋", "冬", "冬", "冬"};
-    out.AddLine(
-        SeasonLine(env.store, "四季用神：日主天干", kSeasons[b.month - 1], chart.dayStemName));
+    out.AddLine(SeasonLine(env.store, "四季用神：日主天干", SeasonOfSolarMonth(b.month),
+                           chart.DayPillar().stem.Name()));
     WriteClimateAndCount(env, chart, elementText, out);
     out.AddLine("");
     switch (mode) {

@@ -5,6 +5,7 @@
 #include "core/data/sql_text.h"
 #include "core/names/five_grids.h"
 #include "core/names/naming_assistant.h"
+#include "core/names/number_texts.h"
 
 namespace vessa {
 

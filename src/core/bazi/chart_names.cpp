@@ -1,19 +1,14 @@
-#include "core/bazi/cycle.h"
+#include "core/bazi/chart_names.h"
+
+#include "core/calendar/sexagenary.h"
 
 namespace vessa {
 
-const std::array<std::string_view, 10> kStemNames = {"甲", "乙", "丙", "丁", "戊",
-                                                     "己", "庚", "辛", "壬", "癸"};
-const std::array<std::string_view, 12> kBranchNames = {"子", "丑", "寅", "卯", "辰", "巳",
-                                                       "午", "未", "申", "酉", "戌", "亥"};
 const std::array<std::string_view, 10> TenGodNames = {"正印", "比肩", "劫财", "食神", "伤官",
                                                       "偏财", "正财", "七杀", "正官", "偏印"};
 const std::array<std::string_view, 12> HiddenStemTable = {"癸",     "癸辛己", "甲丙戊", "乙",
                                                           "乙戊癸", "庚丙戊", "己丁",   "乙己丁",
                                                           "戊庚壬", "辛",     "辛丁戊", "壬甲"};
-
-std::string_view Stem::Name() const { return kStemNames[static_cast<std::size_t>(Index())]; }
-std::string_view Branch::Name() const { return kBranchNames[static_cast<std::size_t>(Index())]; }
 
 const std::array<std::string_view, 1001>& ChartNameTable() {
   static const std::array<std::string_view, 1001> table = [] {
