@@ -6,6 +6,7 @@
 #include "core/bazi/bazi_chart.h"
 #include "core/reports/bazi_report.h"
 #include "core/reports/name_report.h"
+#include "core/reports/reading.h"
 
 namespace {
 
@@ -28,8 +29,10 @@ void BM_DetailedBaziReading(benchmark::State& state) {
   vessa::BaziChart chart;
   vessa::ReportBuffer out;
   for (auto _ : state) {
-    auto result = vessa::WriteBaziReport({store, 2026}, panel, birth, chart, out);
-    if (result.stopped) state.SkipWithError(result.stopReason.c_str());
+    vessa::ReadingTarget target{birth, chart, out};
+    auto result =
+        vessa::RunReading(*vessa::FindReading("bazi"), {store, 2026}, panel, target);
+    if (result.kind == vessa::OutcomeKind::Stopped) state.SkipWithError(result.message.c_str());
     benchmark::DoNotOptimize(out.Count());
   }
 }

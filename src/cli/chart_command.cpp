@@ -1,6 +1,7 @@
 #include <type_traits>
 
 #include "core/bazi/bazi_chart.h"
+#include "core/bazi/birth_moment.h"
 #include "cli/commands.h"
 #include "cli/json.h"
 #include "cli/panel_options.h"
@@ -69,16 +70,9 @@ int RunChart(Context& ctx) {
   if (rest.size() != 1 || rest[0] != "--json") throw UsageError("chart prints JSON: add --json");
   BirthInput record;
   if (!RunInputStep(ctx, panel, BirthInputKind::Bazi, record)) return kInputMessage;
-  const Date solar = ParseDate(record.solarDateText);
-  const std::chrono::year_month_day ymd{solar};
   BaziChart chart;
   data::ContentStore store(ctx.exe_folder);
-  const std::string message =
-      ComputeChart(store, chart, static_cast<int>(ymd.year()),
-                   static_cast<int>(static_cast<unsigned>(ymd.month())),
-                   static_cast<int>(static_cast<unsigned>(ymd.day())),
-                   static_cast<int>(text::ToInt(record.hourNumberText)),
-                   static_cast<int>(text::ToInt(text::Trim(panel.minute))), text::Trim(panel.sex));
+  const std::string message = ComputeChart(store, chart, BirthMomentOf(panel, record));
   if (!message.empty()) {
     ctx.error = message;
     return kInputMessage;

@@ -12,7 +12,14 @@
 // 3 a reading stopped by a failure; 4 an error the window shows in its error box.
 namespace vessa::cli {
 
-enum ExitCode : int { kDone = 0, kInputMessage = 1, kUsage = 2, kStopped = 3, kErrorBox = 4 };
+enum ExitCode : int {
+  kDone = 0,
+  kInputMessage = 1,
+  kUsage = 2,
+  kStopped = 3,
+  kErrorBox = 4,
+  kMissingPieces = 5,
+};
 
 // A malformed command line; the message is printed with the command's usage.
 class UsageError : public std::runtime_error {

@@ -15,25 +15,28 @@ int ParseInt(std::string_view text, std::string_view what, int min, int max) {
 }
 
 const std::vector<Command>& Commands() {
-  static const std::vector<Command> commands = {
-      {"lunar", "FROM [TO]", "lunar date of every day from FROM to TO (YYYY-MM-DD)", RunLunar},
-      {"solar", "Y M D [--leap]", "solar date of a lunar date", RunSolar},
-      {"terms", "YEAR", "the 24 solar terms of a year, 小寒 first", RunTerms},
-      {"input", "[PANEL] [--kind bazi|name|constellation] --json",
-       "the birth data that the input step makes of the panel, as JSON", RunInput},
-      {"chart", "[PANEL] --json", "the birth data and the four-pillar chart of the panel, as JSON",
-       RunChart},
-      {"bazi", "[PANEL]", "the detailed Bazi reading (八字详批)", RunBazi},
-      {"birthinfo", "[PANEL]", "the birth information reading (生辰信息)", RunBirthInfoReading},
-      {"boneweight", "[PANEL]", "the bone weight reading (称骨算命)", RunBoneWeightReading},
-      {"bloodtype", "[PANEL]", "the blood-type reading (血型论命)", RunBloodTypeReading},
-      {"name", "[PANEL]", "the name reading (姓名详批)", RunName},
-      {"threetalent", "[PANEL]", "the three-talent reading of the name (三才吉凶)", RunThreeTalent},
-      {"naming", "SURNAME [--one] [--pick N] [--test GIVEN]",
-       "the naming assistant: stroke proposals, the characters of proposal N, the test of a given "
-       "name",
-       RunNaming},
-  };
+  static const std::vector<Command> commands = [] {
+    std::vector<Command> c = {
+        {"lunar", "FROM [TO]", "lunar date of every day from FROM to TO (YYYY-MM-DD)", RunLunar},
+        {"solar", "Y M D [--leap]", "solar date of a lunar date", RunSolar},
+        {"terms", "YEAR", "the 24 solar terms of a year, 小寒 first", RunTerms},
+        {"input", "[PANEL] [--kind bazi|name|constellation] --json",
+         "the birth data that the input step makes of the panel, as JSON", RunInput},
+        {"chart", "[PANEL] --json", "the birth data and the four-pillar chart of the panel, as JSON",
+         RunChart},
+    };
+    // Every reading of the pane that has a command.
+    for (const Reading& reading : Readings()) {
+      if (reading.cliName.empty()) continue;
+      c.push_back({reading.cliName, "[PANEL]", reading.summary,
+                   [&reading](Context& ctx) { return RunPaneReading(ctx, reading); }});
+    }
+    c.push_back({"naming", "SURNAME [--one] [--pick N] [--test GIVEN]",
+                 "the naming assistant: stroke proposals, the characters of proposal N, the test of "
+                 "a given name",
+                 RunNaming});
+    return c;
+  }();
   return commands;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/cli.h"
-#include "core/reports/bazi_report.h"
+#include "core/reports/reading.h"
 #include "core/reports/report_buffer.h"
 
 namespace vessa::cli {
@@ -11,19 +11,14 @@ int RunSolar(Context& ctx);
 int RunTerms(Context& ctx);
 int RunInput(Context& ctx);
 int RunChart(Context& ctx);
-int RunBazi(Context& ctx);
-int RunBirthInfoReading(Context& ctx);
-int RunBoneWeightReading(Context& ctx);
-int RunBloodTypeReading(Context& ctx);
-int RunName(Context& ctx);
-int RunThreeTalent(Context& ctx);
 int RunNaming(Context& ctx);
+// Any reading of the pane: the panel options, the reading, its outcome as the
+// exit status.
+int RunPaneReading(Context& ctx, const Reading& reading);
 
 // The year of the system clock, for ages.
 int CurrentYear();
 // Prints the lines of a reading.
 void PrintLines(Context& ctx, const ReportBuffer& out);
-// Prints a reading's lines; maps its outcome to the exit status.
-int PrintReading(Context& ctx, const ReportBuffer& out, const ReadingResult& result);
 
 }  // namespace vessa::cli

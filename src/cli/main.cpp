@@ -95,7 +95,8 @@ int main(int argc, char** argv) {
   } catch (const vessa::SilentAbort& e) {
     ctx.error = std::string("stopped: ") + e.what();
     code = kStopped;
-  } catch (const vessa::ReportedError& e) {
+  } catch (const std::exception& e) {
+    // As in the window: any other failure is what the error box would show.
     ctx.error = e.what();
     code = kErrorBox;
   }

@@ -3,53 +3,8 @@
 #include "core/text/errors.h"
 #include "core/text/text.h"
 #include "core/names/naming_assistant.h"
-#include "core/names/three_talent_reading.h"
-#include "core/reports/name_report.h"
 
 namespace vessa::cli {
-
-namespace {
-
-// Prints what a reading wrote before a failure stopped it, then lets the failure
-// choose the exit status.
-template <typename Body>
-int Printing(Context& ctx, ReportBuffer& out, Body body) {
-  try {
-    body();
-  } catch (...) {
-    PrintLines(ctx, out);
-    throw;
-  }
-  PrintLines(ctx, out);
-  return kDone;
-}
-
-}  // namespace
-
-int RunName(Context& ctx) {
-  Panel panel;
-  if (auto rest = TakePanelOptions(ctx.args, panel); !rest.empty())
-    throw UsageError("unexpected argument " + rest[0]);
-  BirthInput birth;
-  if (!RunInputStep(ctx, panel, BirthInputKind::Name, birth)) return kInputMessage;
-  data::ContentStore store(ctx.exe_folder);
-  ReportBuffer out;
-  return Printing(ctx, out, [&] { NameReport({store, CurrentYear()}, birth, out); });
-}
-
-int RunThreeTalent(Context& ctx) {
-  Panel panel;
-  if (auto rest = TakePanelOptions(ctx.args, panel); !rest.empty())
-    throw UsageError("unexpected argument " + rest[0]);
-  // The window reads the names the last request stored; here the panel is that request.
-  BirthInput current;
-  current.surname = text::Trim(panel.surname);
-  current.givenName = text::Trim(panel.givenName);
-  data::ContentStore store(ctx.exe_folder);
-  const data::Query query(store.MorFileConnection());
-  ReportBuffer out;
-  return Printing(ctx, out, [&] { ThreeTalentReading(query, store, current, out); });
-}
 
 int RunNaming(Context& ctx) {
   std::string surname;

@@ -2,7 +2,7 @@
 
 #include "cli/commands.h"
 #include "cli/panel_options.h"
-#include "core/reports/bazi_report.h"
+#include "core/reports/reading.h"
 
 namespace vessa::cli {
 
@@ -17,51 +17,36 @@ void PrintLines(Context& ctx, const ReportBuffer& out) {
   for (const auto& line : out.Lines()) ctx.out.Line(line);
 }
 
-int PrintReading(Context& ctx, const ReportBuffer& out, const ReadingResult& result) {
-  if (!result.input.ok()) {
-    ctx.error = result.input.message;
-    return kInputMessage;
-  }
-  PrintLines(ctx, out);
-  if (result.stopped) {
-    ctx.error = "the reading stopped: " + result.stopReason;
-    return kStopped;
+int RunPaneReading(Context& ctx, const Reading& reading) {
+  Panel panel;
+  if (auto rest = TakePanelOptions(ctx.args, panel); !rest.empty())
+    throw UsageError("unexpected argument " + rest.front());
+  data::ContentStore store(ctx.exe_folder);
+  BirthInput birth;
+  BaziChart chart;
+  ReportBuffer out;
+  ReadingTarget target{birth, chart, out};
+  const ReadingOutcome outcome =
+      RunReading(reading, reading.cliInput, {store, CurrentYear()}, panel, target);
+  // What the reading wrote stays on stdout whatever stopped it.
+  if (outcome.paneChanged) PrintLines(ctx, out);
+  switch (outcome.kind) {
+    case OutcomeKind::Done:
+      return kDone;
+    case OutcomeKind::DoneWithMissing:
+      for (const std::string& line : outcome.missing) ctx.error += (ctx.error.empty() ? "" : "\n") + line;
+      return kMissingPieces;
+    case OutcomeKind::InputMessage:
+      ctx.error = outcome.message;
+      return kInputMessage;
+    case OutcomeKind::Stopped:
+      ctx.error = "the reading stopped: " + outcome.message;
+      return kStopped;
+    case OutcomeKind::ErrorBox:
+      ctx.error = outcome.message;
+      return kErrorBox;
   }
   return kDone;
 }
-
-namespace {
-
-Panel PanelOnly(Context& ctx) {
-  Panel panel;
-  std::vector<std::string> rest = TakePanelOptions(ctx.args, panel);
-  if (!rest.empty()) throw UsageError("unexpected argument " + rest.front());
-  return panel;
-}
-
-int RunBirthInfo(Context& ctx, BirthInfoMode mode) {
-  const Panel panel = PanelOnly(ctx);
-  data::ContentStore store(ctx.exe_folder);
-  BirthInput birth;
-  BaziChart chart;
-  ReportBuffer out;
-  return PrintReading(ctx, out,
-                      WriteBirthInfoReport({store, CurrentYear()}, mode, panel, birth, chart, out));
-}
-
-}  // namespace
-
-int RunBazi(Context& ctx) {
-  const Panel panel = PanelOnly(ctx);
-  data::ContentStore store(ctx.exe_folder);
-  BirthInput birth;
-  BaziChart chart;
-  ReportBuffer out;
-  return PrintReading(ctx, out, WriteBaziReport({store, CurrentYear()}, panel, birth, chart, out));
-}
-
-int RunBirthInfoReading(Context& ctx) { return RunBirthInfo(ctx, BirthInfoMode::BirthInfo); }
-int RunBoneWeightReading(Context& ctx) { return RunBirthInfo(ctx, BirthInfoMode::BoneWeight); }
-int RunBloodTypeReading(Context& ctx) { return RunBirthInfo(ctx, BirthInfoMode::BloodType); }
 
 }  // namespace vessa::cli

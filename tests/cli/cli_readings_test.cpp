@@ -9,6 +9,7 @@
 #include "panel_fixtures.h"
 #include "core/reports/bazi_report.h"
 #include "core/reports/name_report.h"
+#include "reading_fixtures.h"
 #include "test_support.h"
 
 namespace vessa {
@@ -47,7 +48,8 @@ TEST(CliReadings, BaziPrintsTheCoreLines) {
   BirthInput birth;
   BaziChart chart;
   ReportBuffer out;
-  ASSERT_FALSE(WriteBaziReport({store, ThisYear()}, p, birth, chart, out).stopped);
+  ASSERT_NE(test::RunById("bazi", {store, ThisYear()}, p, birth, chart, out).kind,
+            OutcomeKind::Stopped);
   CliRun r = Cli(
       "bazi --surname 张 --given 三 --sex 女 --blood AB型 --date 1984-2-4 --hour 12 --minute 30");
   EXPECT_EQ(r.status, 0) << r.err;
@@ -60,7 +62,8 @@ TEST(CliReadings, BaziPrintsTheCoreLines) {
                {"boneweight", BirthInfoMode::BoneWeight},
                {"bloodtype", BirthInfoMode::BloodType}};
   for (const auto& m : modes) {
-    WriteBirthInfoReport({store, ThisYear()}, m.mode, p, birth, chart, out);
+    test::RunById(test::BirthInfoId(static_cast<int>(m.mode)), {store, ThisYear()}, p, birth, chart,
+                  out);
     r = Cli(std::string(m.command) +
             " --surname 张 --given 三 --sex 女 --blood AB型 --date 1984-2-4 --hour 12 --minute 30");
     EXPECT_EQ(r.status, 0) << m.command;

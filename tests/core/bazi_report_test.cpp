@@ -9,6 +9,7 @@
 #include "core/numbers/birthday_texts.h"
 #include "panel_fixtures.h"
 #include "core/reports/bazi_report.h"
+#include "reading_fixtures.h"
 #include "test_support.h"
 
 namespace vessa {
@@ -23,11 +24,12 @@ Panel PanelFor(const char* date, int hour = 0, int minute = 0, const char* sex =
 
 class BaziReading : public ::testing::Test {
  protected:
-  ReadingResult Bazi(const Panel& panel) {
-    return WriteBaziReport({store_, kNowYear}, panel, birth_, chart_, out_);
+  ReadingOutcome Bazi(const Panel& panel) {
+    return test::RunById("bazi", {store_, kNowYear}, panel, birth_, chart_, out_);
   }
-  ReadingResult Info(BirthInfoMode mode, const Panel& panel) {
-    return WriteBirthInfoReport({store_, kNowYear}, mode, panel, birth_, chart_, out_);
+  ReadingOutcome Info(BirthInfoMode mode, const Panel& panel) {
+    return test::RunById(test::BirthInfoId(static_cast<int>(mode)), {store_, kNowYear}, panel,
+                         birth_, chart_, out_);
   }
   const std::vector<std::string>& Lines() const { return out_.Lines(); }
   std::size_t IndexOf(std::string_view prefix) const {
@@ -44,8 +46,8 @@ class BaziReading : public ::testing::Test {
 
 TEST_F(BaziReading, OpeningLines) {
   auto result = Bazi(PanelFor("1980-1-1", 10, 30));
-  ASSERT_TRUE(result.input.ok());
-  EXPECT_FALSE(result.stopped) << result.stopReason;
+  ASSERT_NE(result.kind, OutcomeKind::InputMessage);
+  EXPECT_NE(result.kind, OutcomeKind::Stopped) << result.message;
   EXPECT_EQ(Lines()[0], "姓名：张三  性别：男  生肖：羊  星座：摩羯座  血型：A型  年龄：46岁");
   EXPECT_EQ(Lines()[1], "");
   EXPECT_EQ(Lines()[2], "生日（公历）：1980年01月01日10点30分");
@@ -81,7 +83,7 @@ TEST_F(BaziReading, LineCountFollowsTheLuckStartAndTheSeason) {
                {"2020-4-1", 8, "女", true}};
   for (const auto& c : cases) {
     auto result = Bazi(PanelFor(c.date, c.hour, 5, c.sex, c.lunar));
-    ASSERT_FALSE(result.stopped) << c.date;
+    ASSERT_NE(result.kind, OutcomeKind::Stopped) << c.date;
     const int S = chart_.luckStart;
     const bool leap = SolarToLunar(ParseDate(birth_.solarDateText)).leap;
     const std::size_t fixed = leap ? 92 : 93;
@@ -117,13 +119,18 @@ TEST_F(BaziReading, InputMessagesLeaveThePaneAlone) {
   Panel noSurname = PanelFor("1990-5-5");
   noSurname.surname = " ";
   auto result = Bazi(noSurname);
-  EXPECT_EQ(result.input.message, "姓不能为空!");
+  EXPECT_EQ(result.kind, OutcomeKind::InputMessage);
+  EXPECT_EQ(result.message, "姓不能为空!");
   EXPECT_EQ(Lines(), before);
   Panel noBlood = PanelFor("1990-5-5");
   noBlood.bloodType = "";
-  EXPECT_EQ(Bazi(noBlood).input.message, "血型不能为空!");
+  EXPECT_EQ(Bazi(noBlood).message, "血型不能为空!");
   EXPECT_EQ(Lines(), before);
-  EXPECT_THROW(Bazi(PanelFor("2001-2-29")), ConversionError);
+  // A conversion error of the input step is the error box's, before anything is written.
+  auto bad = Bazi(PanelFor("2001-2-29"));
+  EXPECT_EQ(bad.kind, OutcomeKind::ErrorBox);
+  EXPECT_EQ(bad.message, "'2001-2-29' is not a valid date");
+  EXPECT_FALSE(bad.paneChanged);
   EXPECT_EQ(Lines(), before);
 }
 
@@ -207,9 +214,9 @@ class DamagedInstall : public ::testing::Test {
     test::CopyBuiltDatabases(dir_.path());
     std::filesystem::copy(test::BinDir() / "shensha", dir_.path() / "shensha");
   }
-  ReadingResult Bazi() {
+  ReadingOutcome Bazi() {
     data::ContentStore store(dir_.path());
-    return WriteBaziReport({store, kNowYear}, PanelFor("1980-1-1", 10, 30), birth_, chart_, out_);
+    return test::RunById("bazi", {store, kNowYear}, PanelFor("1980-1-1", 10, 30), birth_, chart_, out_);
   }
   test::TempDir dir_;
   BirthInput birth_;
@@ -220,8 +227,8 @@ class DamagedInstall : public ::testing::Test {
 TEST_F(DamagedInstall, NoRuleFolderEndsAfterTheStarHeading) {
   std::filesystem::remove_all(dir_.path() / "shensha");
   auto result = Bazi();
-  EXPECT_TRUE(result.stopped);
-  EXPECT_TRUE(result.input.ok());
+  EXPECT_EQ(result.kind, OutcomeKind::Stopped);
+  EXPECT_NE(result.kind, OutcomeKind::InputMessage);
   ASSERT_EQ(out_.Count(), 37u);
   EXPECT_EQ(out_.Lines()[35], "四柱神煞：");
   EXPECT_EQ(out_.Lines()[36], "");
@@ -230,14 +237,14 @@ TEST_F(DamagedInstall, NoRuleFolderEndsAfterTheStarHeading) {
 TEST_F(DamagedInstall, NoDreamFileEndsBeforeTheBoneWeight) {
   std::filesystem::remove(dir_.path() / "dream.dll");
   auto result = Bazi();
-  EXPECT_TRUE(result.stopped);
+  EXPECT_EQ(result.kind, OutcomeKind::Stopped);
   EXPECT_EQ(out_.Lines().back(), "袁天罡称骨算命：");
 }
 
 TEST_F(DamagedInstall, NoTgcodeFileLeavesEmptyPieces) {
   std::filesystem::remove(dir_.path() / "Tgcode.dll");
   auto result = Bazi();
-  EXPECT_FALSE(result.stopped) << result.stopReason;
+  EXPECT_NE(result.kind, OutcomeKind::Stopped) << result.message;
   EXPECT_EQ(out_.Lines()[6], "胎元：丁卯()");
   EXPECT_EQ(out_.Lines()[10], "十神：      日元   ");
   EXPECT_EQ(out_.Lines()[15], "五行：         ");
@@ -262,12 +269,12 @@ TEST(BaziReadingCompleteness, RandomBirths) {
     BirthInput birth;
     BaziChart chart;
     ReportBuffer out;
-    auto result = WriteBaziReport({store, kNowYear}, p, birth, chart, out);
-    if (!result.input.ok()) continue;  // a lunar date that does not exist
+    auto result = test::RunById("bazi", {store, kNowYear}, p, birth, chart, out);
+    if (result.kind == OutcomeKind::InputMessage) continue;  // a lunar date that does not exist
     ++done;
     const auto& L = out.Lines();
     const std::string where = birth.solarDateText + " " + p.hour;
-    ASSERT_FALSE(result.stopped) << where << ": " << result.stopReason;
+    ASSERT_NE(result.kind, OutcomeKind::Stopped) << where << ": " << result.message;
     EXPECT_FALSE(text::Contains(L[6], "()")) << where;
     // Three two-character ten gods.
     EXPECT_EQ(text::CharCount(L[10]), text::CharCount("十神：比肩   比肩   日元   比肩"))
@@ -332,9 +339,9 @@ TEST(SpiritStarLines, HandWorkedCharts) {
     BirthInput birth;
     BaziChart chart;
     ReportBuffer out;
-    auto result = WriteBaziReport({store, kNowYear}, PanelFor(c.date, c.hour, c.minute, c.sex),
-                                  birth, chart, out);
-    ASSERT_FALSE(result.stopped) << result.stopReason;
+    auto result = test::RunById("bazi", {store, kNowYear}, PanelFor(c.date, c.hour, c.minute, c.sex),
+                                birth, chart, out);
+    ASSERT_NE(result.kind, OutcomeKind::Stopped) << result.message;
     EXPECT_EQ(out.Lines()[11], c.pillars);
     for (std::size_t p = 0; p < 4; ++p) EXPECT_EQ(out.Lines()[37 + p], c.lines[p]) << c.date;
   }

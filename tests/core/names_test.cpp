@@ -12,7 +12,7 @@
 #include "core/names/luck_class.h"
 #include "core/names/number_texts.h"
 #include "core/names/naming_assistant.h"
-#include "core/names/three_talent_reading.h"
+#include "core/reports/three_talent_reading.h"
 #include "test_support.h"
 
 namespace vessa {

@@ -35,8 +35,17 @@ namespace {
 // drive it the same way, from a bound command.
 class ReadingWindow : public TFrmmain {
  public:
-  using TFrmmain::RunReading;
+  using TFrmmain::RunPaneReading;
 };
+
+// A reading of the registry's shape, with the Bazi input step and the test's writer.
+Reading TestReading(std::function<void(ReportBuffer&)> write) {
+  return {"test", {}, "", "", ReadingInput::Bazi, ReadingInput::Bazi, true,
+          [write = std::move(write)](const ReadingEnv&, const Panel&, ReadingTarget& t) {
+            write(t.out);
+            return true;
+          }};
+}
 
 template <class T>
 T* Child(QObject& root, const char* name) {
@@ -527,10 +536,10 @@ void MainWindowTest::impossibleDateGoesToTheErrorBox() {
   test::MessageRecorder recorder;
   bool wrote = false;
   w.BindCommand(QStringLiteral("生辰信息"), [&] {
-    w.RunReading(BirthInputKind::Bazi, [&](ReportBuffer& r) {
+    w.RunPaneReading(TestReading([&](ReportBuffer& r) {
       wrote = true;
       r.AddLine("reading");
-    });
+    }));
   });
   Fill(w, {{"NameA", "张"},
            {"NameB", "三"},
@@ -593,11 +602,11 @@ void MainWindowTest::readingRoadShowsThePane() {
   std::function<void(ReportBuffer&)> writer;
   int writes = 0;
   w.BindCommand(QStringLiteral("生辰信息"), [&] {
-    w.RunReading(BirthInputKind::Bazi, [&](ReportBuffer& r) {
+    w.RunPaneReading(TestReading([&](ReportBuffer& r) {
       ++writes;
       r.Clear();
       writer(r);
-    });
+    }));
   });
   const auto run = [&](std::function<void(ReportBuffer&)> write) {
     writer = std::move(write);

@@ -11,9 +11,10 @@
 
 #include "gui/shell/main_window.h"
 #include "gui_test_support.h"
-#include "core/names/three_talent_reading.h"
+#include "core/reports/three_talent_reading.h"
 #include "core/reports/bazi_report.h"
 #include "core/reports/name_report.h"
+#include "reading_fixtures.h"
 #include "window_driver.h"
 
 Q_DECLARE_METATYPE(vessa::BirthInfoMode)
@@ -54,7 +55,7 @@ QStringList CoreBazi(const TFrmmain& w) {
   BirthInput birth;
   BaziChart chart;
   ReportBuffer out;
-  WriteBaziReport(EnvOf(w), w.CurrentPanel(), birth, chart, out);
+  test::RunById("bazi", EnvOf(w), w.CurrentPanel(), birth, chart, out);
   return test::BufferLines(out);
 }
 
@@ -62,7 +63,7 @@ QStringList CoreBirthInfo(const TFrmmain& w, BirthInfoMode mode) {
   BirthInput birth;
   BaziChart chart;
   ReportBuffer out;
-  WriteBirthInfoReport(EnvOf(w), mode, w.CurrentPanel(), birth, chart, out);
+  test::RunById(test::BirthInfoId(static_cast<int>(mode)), EnvOf(w), w.CurrentPanel(), birth, chart, out);
   return test::BufferLines(out);
 }
 

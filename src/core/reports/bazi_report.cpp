@@ -1,5 +1,6 @@
 #include "core/reports/bazi_report.h"
 
+#include "core/bazi/birth_moment.h"
 #include "core/bazi/bone_weight.h"
 #include "core/bazi/chart_attributes.h"
 #include "core/bazi/luck_cycles.h"
@@ -14,38 +15,14 @@ namespace vessa {
 
 namespace {
 
-using std::chrono::year_month_day;
-
 constexpr std::string_view kShortClosing =
     "--以上内容紧着参考---------------------------------------------";
 constexpr std::string_view kLongClosing =
     "--以上内容紧着参考----------------------------------------------------------";
 
-// The pieces of the birth that both readings hang their lines on.
-struct Birth {
-  Date solar;
-  int year, month, day, hour, minute;
-  std::string sex, minuteText;
-};
-
-Birth BirthOf(const Panel& panel, const BirthInput& in) {
-  Birth b;
-  b.solar = ParseDate(in.solarDateText);
-  const year_month_day ymd{b.solar};
-  b.year = static_cast<int>(ymd.year());
-  b.month = static_cast<int>(static_cast<unsigned>(ymd.month()));
-  b.day = static_cast<int>(static_cast<unsigned>(ymd.day()));
-  b.hour = static_cast<int>(text::ToInt(in.hourNumberText));
-  b.minuteText = text::Trim(panel.minute);
-  b.minute = static_cast<int>(text::ToInt(b.minuteText));
-  b.sex = text::Trim(panel.sex);
-  return b;
-}
-
 // Computes the chart; a date the chart rejects ends the reading like any failure.
-void Compute(const ReadingEnv& env, const Birth& b, BaziChart& chart) {
-  const std::string message =
-      ComputeChart(env.store, chart, b.year, b.month, b.day, b.hour, b.minute, b.sex);
+void Compute(const ReadingEnv& env, const BirthMoment& b, BaziChart& chart) {
+  const std::string message = ComputeChart(env.store, chart, b);
   if (!message.empty()) throw SilentAbort(message);
 }
 
@@ -53,7 +30,7 @@ void Compute(const ReadingEnv& env, const Birth& b, BaziChart& chart) {
 // withMinute picks the birth lines of the detailed reading. Returns the element
 // text that the element count reads later.
 std::string WriteChartBlock(const ReadingEnv& env, const Panel& panel, const BirthInput& in,
-                            const Birth& b, bool withMinute, BaziChart& chart, ReportBuffer& out) {
+                            const BirthMoment& b, bool withMinute, BaziChart& chart, ReportBuffer& out) {
   const std::string D = FormatDate(b.solar);
   const int birthYear = static_cast<int>(text::ToInt(in.solarDateText.substr(0, 4)));
   out.AddLine("姓名：" + text::Trim(panel.surname) + text::Trim(panel.givenName) + "  性别：" +
@@ -124,27 +101,26 @@ void WriteBoneWeight(const ReadingEnv& env, const BirthInput& in, const std::str
   }
 }
 
-// Runs the guarded part of a reading: any failure ends it where it is, silently.
+// Runs the guarded part of a Bazi reading: any failure ends it where it is,
+// without a message, whatever its kind.
 template <typename Body>
-void Guarded(ReadingResult& result, Body body) {
+void Guarded(Body body) {
   try {
     body();
+  } catch (const SilentAbort&) {
+    throw;
   } catch (const std::exception& e) {
-    result.stopped = true;
-    result.stopReason = e.what();
+    throw SilentAbort(e.what());
   }
 }
 
 }  // namespace
 
-ReadingResult WriteBaziReport(const ReadingEnv& env, const Panel& panel, BirthInput& birth,
-                              BaziChart& chart, ReportBuffer& out) {
-  ReadingResult result;
-  result.input = ReadBirthInput(panel, BirthInputKind::Bazi, birth);
-  if (!result.input.ok()) return result;
+void WriteBaziReport(const ReadingEnv& env, const Panel& panel, const BirthInput& birth,
+                     BaziChart& chart, ReportBuffer& out) {
   out.Clear();
-  Guarded(result, [&] {
-    const Birth b = BirthOf(panel, birth);
+  Guarded([&] {
+    const BirthMoment b = BirthMomentOf(panel, birth);
     const std::string elementText = WriteChartBlock(env, panel, birth, b, true, chart, out);
     const LunarDate lunar = SolarToLunar(b.solar);
     const std::string_view season = SeasonOfLunarMonthName(LunarMonthName(lunar.month, lunar.leap));
@@ -179,18 +155,13 @@ ReadingResult WriteBaziReport(const ReadingEnv& env, const Panel& panel, BirthIn
     out.AddLine("    " + BloodTypeLoveText(birth.bloodType));
     out.AddLine("");
   });
-  return result;
 }
 
-ReadingResult WriteBirthInfoReport(const ReadingEnv& env, BirthInfoMode mode, const Panel& panel,
-                                   BirthInput& birth, BaziChart& chart, ReportBuffer& out) {
-  ReadingResult result;
-  result.input = ReadBirthInput(panel, BirthInputKind::Bazi, birth);
-  if (!result.input.ok()) return result;
+void WriteBirthInfoReport(const ReadingEnv& env, BirthInfoMode mode, const Panel& panel,
+                          const BirthInput& birth, BaziChart& chart, ReportBuffer& out) {
   out.Clear();
-  result.scrollToTop = mode != BirthInfoMode::BirthInfo;
-  Guarded(result, [&] {
-    const Birth b = BirthOf(panel, birth);
+  Guarded([&] {
+    const BirthMoment b = BirthMomentOf(panel, birth);
     const std::string elementText = WriteChartBlock(env, panel, birth, b, false, chart, out);
     out.AddLine(SeasonLine(env.store, "四季用神：日主天干", SeasonOfSolarMonth(b.month),
                            chart.DayPillar().stem.Name()));
@@ -214,7 +185,6 @@ ReadingResult WriteBirthInfoReport(const ReadingEnv& env, BirthInfoMode mode, co
         break;
     }
   });
-  return result;
 }
 
 }  // namespace vessa

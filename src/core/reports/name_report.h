@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/input/birth_input.h"
-#include "core/reports/bazi_report.h"
+#include "core/reports/reading.h"
 #include "core/reports/report_buffer.h"
 
 namespace vessa {

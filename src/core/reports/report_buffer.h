@@ -11,11 +11,17 @@ namespace vessa {
 // holds no line break.
 class ReportBuffer {
  public:
-  void Clear() { lines_.clear(); }
+  void Clear() {
+    lines_.clear();
+    ++revision_;
+  }
   // An empty text appends an empty line.
-  void AddLine(std::string text) { lines_.push_back(std::move(text)); }
-  void AddLine(std::string_view text) { lines_.emplace_back(text); }
-  void AddLine(const char* text) { lines_.emplace_back(text); }
+  void AddLine(std::string text) {
+    lines_.push_back(std::move(text));
+    ++revision_;
+  }
+  void AddLine(std::string_view text) { AddLine(std::string(text)); }
+  void AddLine(const char* text) { AddLine(std::string(text)); }
 
   const std::vector<std::string>& Lines() const { return lines_; }
   std::size_t Count() const { return lines_.size(); }
@@ -23,10 +29,16 @@ class ReportBuffer {
   // Every line followed by "\n".
   std::string Text() const;
   // Replaces the whole content (a text file loaded into the pane).
-  void Assign(std::vector<std::string> lines) { lines_ = std::move(lines); }
+  void Assign(std::vector<std::string> lines) {
+    lines_ = std::move(lines);
+    ++revision_;
+  }
+  // Counts every change, so a caller can tell whether a command touched the pane.
+  std::size_t Revision() const { return revision_; }
 
  private:
   std::vector<std::string> lines_;
+  std::size_t revision_ = 0;
 };
 
 }  // namespace vessa

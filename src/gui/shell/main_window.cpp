@@ -27,9 +27,6 @@
 #include "gui/shell/result_font.h"
 #include "core/text/text.h"
 #include "gui/names/naming_window.h"
-#include "core/names/three_talent_reading.h"
-#include "core/reports/bazi_report.h"
-#include "core/reports/name_report.h"
 
 namespace vessa {
 namespace {
@@ -162,19 +159,15 @@ void TFrmmain::BindCommands() {
   BindCommand(QStringLiteral("退出系统"), exit);
   BindCommand(QStringLiteral("退出(&E)"), exit);
 
-  for (const char* caption : {"八字测算", "八字详批"}) {
-    BindCommand(QString::fromUtf8(caption), [this] { OnBaziReading(); });
-  }
-  for (const char* caption : {"姓名测算", "姓名详批"}) {
-    BindCommand(QString::fromUtf8(caption), [this] { OnNameReading(); });
+  // Every reading of the pane, on every caption the registry gives it.
+  for (const Reading& reading : Readings()) {
+    for (std::string_view caption : reading.captions) {
+      BindCommand(ToQString(caption), [this, &reading] { RunPaneReading(reading); });
+    }
   }
   for (const char* caption : {"星座测算", "星座详批"}) {
     BindCommand(QString::fromUtf8(caption), [this] { OnConstellationReading(); });
   }
-  BindCommand(QStringLiteral("生辰信息"), [this] { OnBirthInfoReading(0); });
-  BindCommand(QStringLiteral("称骨算命"), [this] { OnBirthInfoReading(1); });
-  BindCommand(QStringLiteral("血型论命"), [this] { OnBirthInfoReading(9); });
-  BindCommand(QStringLiteral("三才吉凶"), [this] { OnThreeTalentReading(); });
   BindCommand(QStringLiteral("起名宝典"), [this] { OnNamingAssistant(); });
 }
 
@@ -203,60 +196,36 @@ void TFrmmain::ScrollResultToTop() {
   result_->horizontalScrollBar()->setValue(result_->horizontalScrollBar()->minimum());
 }
 
-void TFrmmain::RunReading(BirthInputKind kind, const ReportWriter& write, bool scrollToTop) {
-  const InputCheck check = ReadBirthInput(CurrentPanel(), kind, birth_);
-  if (!check.ok()) {
-    ShowPrompt(ToQString(check.message));
-    return;
+void TFrmmain::RunPaneReading(const Reading& reading) {
+  const ReadingEnv env{content_, CurrentYear(), &adoqName_};
+  ReadingTarget target{birth_, chart_, report_};
+  const ReadingOutcome outcome = RunReading(reading, env, CurrentPanel(), target);
+  switch (outcome.kind) {
+    case OutcomeKind::InputMessage:
+      ShowPrompt(ToQString(outcome.message));
+      return;
+    case OutcomeKind::ErrorBox:
+      ShowErrorBox(ToQString(outcome.message));
+      break;
+    case OutcomeKind::Done:
+    case OutcomeKind::DoneWithMissing:
+    case OutcomeKind::Stopped:
+      break;
   }
-  if (!write) return;
-  RunCommand([&] { write(report_); },
-             [&] {
-               ShowReport();
-               if (scrollToTop) {
-                 ScrollResultToTop();
-               } else {
-                 // The view stays where the reading ends, as if it had been written line by line.
-                 result_->moveCursor(QTextCursor::End);
-                 result_->ensureCursorVisible();
-               }
-             });
+  if (!outcome.paneChanged) return;
+  ShowReport();
+  if (outcome.scrollToTop) {
+    ScrollResultToTop();
+  } else {
+    // The view stays where the reading ends, as if it had been written line by line.
+    result_->moveCursor(QTextCursor::End);
+    result_->ensureCursorVisible();
+  }
 }
 
 TFrmChangeName* TFrmmain::NamingAssistant() const { return naming_.data(); }
 
 int TFrmmain::CurrentYear() const { return QDate::currentDate().year(); }
-
-void TFrmmain::OnBaziReading() {
-  RunReading(BirthInputKind::Bazi, [this](ReportBuffer& r) {
-    WriteBaziReport({content_, CurrentYear()}, CurrentPanel(), birth_, chart_, r);
-  });
-}
-
-void TFrmmain::OnBirthInfoReading(int mode) {
-  const auto m = static_cast<BirthInfoMode>(mode);
-  // "生辰信息" leaves the view where the reading ends.
-  RunReading(
-      BirthInputKind::Bazi,
-      [this, m](ReportBuffer& r) {
-        WriteBirthInfoReport({content_, CurrentYear()}, m, CurrentPanel(), birth_, chart_, r);
-      },
-      m != BirthInfoMode::BirthInfo);
-}
-
-void TFrmmain::OnNameReading() {
-  RunReading(BirthInputKind::Name, [this](ReportBuffer& r) {
-    NameReport({content_, CurrentYear()}, birth_, r);
-  });
-}
-
-void TFrmmain::OnThreeTalentReading() {
-  // The names of the last request that read the panel; nothing before one did.
-  if (ThreeTalentReading(adoqName_, content_, birth_, report_)) {
-    ShowReport();
-    ScrollResultToTop();
-  }
-}
 
 void TFrmmain::OnNamingAssistant() {
   const Panel panel = CurrentPanel();
@@ -278,8 +247,10 @@ void TFrmmain::OnNamingAssistant() {
 }
 
 void TFrmmain::OnConstellationReading() {
-  // Reading hook: pass the constellation report's writer here once it exists.
-  RunReading(BirthInputKind::Constellation, ReportWriter{});
+  // The input step of the constellation reading runs; its report comes with the
+  // constellation texts.
+  const InputCheck check = ReadBirthInput(CurrentPanel(), BirthInputKind::Constellation, birth_);
+  if (!check.ok()) ShowPrompt(ToQString(check.message));
 }
 
 void TFrmmain::OnFontSizeChosen(int index) {

@@ -11,6 +11,7 @@
 #include "gui/shell/command_map.h"
 #include "core/bazi/bazi_chart.h"
 #include "core/data/content_store.h"
+#include "core/reports/reading.h"
 #include "core/reports/report_buffer.h"
 
 class QComboBox;
@@ -29,9 +30,6 @@ class TFrmmain : public QMainWindow {
   Q_OBJECT
 
  public:
-  // Writes a reading into the result buffer (it clears the buffer first).
-  using ReportWriter = std::function<void(ReportBuffer&)>;
-
   // The databases and rule files are found beside the executable, or in
   // dataFolder when one is given.
   explicit TFrmmain(QWidget* parent = nullptr, std::filesystem::path dataFolder = {});
@@ -70,24 +68,18 @@ class TFrmmain : public QMainWindow {
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
-  // The common road of the main readings: the input step of `kind`, then, once
-  // it passed, `write` into the buffer, then the pane is shown and (when
-  // scrollToTop) brought to its first line. The closing steps run even when the
-  // writer stops under the cancel or report policy; an input message leaves the
-  // pane as it was. Called inside a command, so a conversion error of the input
-  // step reaches the error box.
-  void RunReading(BirthInputKind kind, const ReportWriter& write, bool scrollToTop = true);
+  // The road of every reading of the pane: its input step and writer (the core
+  // turns whatever happens into one outcome), then the outcome's closing steps:
+  // an input message in the prompt box, an error in the error box, and the pane
+  // shown (and brought to its first line) whenever the reading touched it.
+  void RunPaneReading(const Reading& reading);
 
  private:
   void BuildWindow();
   QWidget* BuildResultArea();
   void BindCommands();
 
-  void OnBaziReading();
-  void OnBirthInfoReading(int mode);
-  void OnNameReading();
   void OnConstellationReading();
-  void OnThreeTalentReading();
   void OnNamingAssistant();
   // The environment of the readings: the databases and this year.
   int CurrentYear() const;

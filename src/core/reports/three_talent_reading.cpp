@@ -1,4 +1,4 @@
-#include "core/names/three_talent_reading.h"
+#include "core/reports/three_talent_reading.h"
 
 #include "core/names/five_grids.h"
 #include "core/names/naming_assistant.h"

@@ -1,0 +1,112 @@
+#include <exception>
+
+#include "core/reports/three_talent_reading.h"
+#include "core/reports/bazi_report.h"
+#include "core/reports/name_report.h"
+#include "core/reports/reading.h"
+#include "core/text/errors.h"
+#include "core/text/text.h"
+
+namespace vessa {
+
+namespace {
+
+bool BaziWriter(const ReadingEnv& env, const Panel& panel, ReadingTarget& t) {
+  WriteBaziReport(env, panel, t.birth, t.chart, t.out);
+  return true;
+}
+
+template <BirthInfoMode kMode>
+bool BirthInfoWriter(const ReadingEnv& env, const Panel& panel, ReadingTarget& t) {
+  WriteBirthInfoReport(env, kMode, panel, t.birth, t.chart, t.out);
+  return true;
+}
+
+bool NameWriter(const ReadingEnv& env, const Panel&, ReadingTarget& t) {
+  NameReport(env, t.birth, t.out);
+  return true;
+}
+
+bool ThreeTalentWriter(const ReadingEnv& env, const Panel&, ReadingTarget& t) {
+  if (env.threeTalentQuery) return ThreeTalentReading(*env.threeTalentQuery, env.store, t.birth, t.out);
+  return ThreeTalentReading(data::Query(env.store.MorFileConnection()), env.store, t.birth, t.out);
+}
+
+std::vector<Reading> BuildReadings() {
+  using enum ReadingInput;
+  return {
+      {"bazi", {"八字测算", "八字详批"}, "bazi", "the detailed Bazi reading (八字详批)", Bazi, Bazi,
+       true, BaziWriter},
+      {"birthinfo", {"生辰信息"}, "birthinfo", "the birth information reading (生辰信息)", Bazi,
+       Bazi, false, BirthInfoWriter<BirthInfoMode::BirthInfo>},
+      {"boneweight", {"称骨算命"}, "boneweight", "the bone weight reading (称骨算命)", Bazi, Bazi,
+       true, BirthInfoWriter<BirthInfoMode::BoneWeight>},
+      {"bloodtype", {"血型论命"}, "bloodtype", "the blood-type reading (血型论命)", Bazi, Bazi, true,
+       BirthInfoWriter<BirthInfoMode::BloodType>},
+      {"name", {"姓名测算", "姓名详批"}, "name", "the name reading (姓名详批)", Name, Name, true,
+       NameWriter},
+      // The window reads the names the last request stored; on the command line the
+      // panel options are that request.
+      {"threetalent", {"三才吉凶"}, "threetalent", "the three-talent reading of the name (三才吉凶)",
+       None, PanelNames, true, ThreeTalentWriter},
+  };
+}
+
+BirthInputKind KindOf(ReadingInput input) {
+  switch (input) {
+    case ReadingInput::Name:
+      return BirthInputKind::Name;
+    case ReadingInput::Constellation:
+      return BirthInputKind::Constellation;
+    case ReadingInput::Bazi:
+    case ReadingInput::None:
+    case ReadingInput::PanelNames:
+      break;
+  }
+  return BirthInputKind::Bazi;
+}
+
+}  // namespace
+
+const std::vector<Reading>& Readings() {
+  static const std::vector<Reading> readings = BuildReadings();
+  return readings;
+}
+
+const Reading* FindReading(std::string_view id) {
+  for (const Reading& r : Readings()) {
+    if (r.id == id) return &r;
+  }
+  return nullptr;
+}
+
+ReadingOutcome RunReading(const Reading& reading, ReadingInput input, const ReadingEnv& env,
+                          const Panel& panel, ReadingTarget& target) {
+  ReadingOutcome outcome;
+  outcome.scrollToTop = reading.scrollToTop;
+  const std::size_t revision = target.out.Revision();
+  try {
+    if (input == ReadingInput::PanelNames) {
+      target.birth.surname = text::Trim(panel.surname);
+      target.birth.givenName = text::Trim(panel.givenName);
+    } else if (input != ReadingInput::None) {
+      const InputCheck check = ReadBirthInput(panel, KindOf(input), target.birth);
+      if (!check.ok()) {
+        outcome.kind = OutcomeKind::InputMessage;
+        outcome.message = check.message;
+        return outcome;
+      }
+    }
+    reading.write(env, panel, target);
+  } catch (const SilentAbort& e) {
+    outcome.kind = OutcomeKind::Stopped;
+    outcome.message = e.what();
+  } catch (const std::exception& e) {
+    outcome.kind = OutcomeKind::ErrorBox;
+    outcome.message = e.what();
+  }
+  outcome.paneChanged = target.out.Revision() != revision;
+  return outcome;
+}
+
+}  // namespace vessa
