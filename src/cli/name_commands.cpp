@@ -44,7 +44,7 @@ int RunNaming(Context& ctx) {
   }
   if (testing) {
     ctx.out.Line("");
-    const data::Query query(store.MorFileConnection());
+    const data::Query query = store.QueryOn(data::DatabaseFile::MorFile);
     for (const auto& line : NameTestLines(query, store, surname, test)) ctx.out.Line(line);
   }
   return kDone;

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
 #include <random>
+#include <thread>
 
 #include "core/text/errors.h"
 #include "core/text/gbk.h"
@@ -268,6 +273,115 @@ TEST(Scramble, RoundTripsRandomGbkTexts) {
   }
   // Scrambling actually hides the text.
   EXPECT_NE(ScrambleText("木火土", kScrambleKey, kScramblePasses), ScrambleText("木火土", 0, 0));
+}
+
+// The store keeps its connections, yet every lookup sees the file as it is now.
+class ChangingFile : public ::testing::Test {
+ protected:
+  void Write(const char* rows) {
+    const auto tmp = dir_.path() / "next.dll";
+    test::MakeDatabase(tmp, std::string("CREATE TABLE t (k TEXT, v TEXT);") + rows);
+    std::filesystem::rename(tmp, file_);  // replaced whole, as an installer does
+  }
+  std::string Lookup(FailurePolicy policy = FailurePolicy::Cancel) {
+    return store_.Text(DatabaseFile::Tgcode, "select v from t where k = 'a'", 0, policy);
+  }
+  TempDir dir_;
+  std::filesystem::path file_ = dir_.path() / "Tgcode.dll";
+  ContentStore store_{dir_.path()};
+};
+
+TEST_F(ChangingFile, ReplacedBetweenTwoLookups) {
+  Write("INSERT INTO t VALUES ('a', 'old');");
+  EXPECT_EQ(Lookup(), "old");
+  Write("INSERT INTO t VALUES ('a', 'new');");
+  EXPECT_EQ(Lookup(), "new");
+}
+
+TEST_F(ChangingFile, EditedInPlaceBetweenTwoLookups) {
+  Write("INSERT INTO t VALUES ('a', 'old');");
+  EXPECT_EQ(Lookup(), "old");
+  test::ExecSql(file_, "UPDATE t SET v = 'edited, and longer than before'");
+  EXPECT_EQ(Lookup(), "edited, and longer than before");
+}
+
+TEST_F(ChangingFile, RemovedThenRestored) {
+  Write("INSERT INTO t VALUES ('a', 'one');");
+  EXPECT_EQ(Lookup(), "one");
+  std::filesystem::remove(file_);
+  EXPECT_THROW(Lookup(FailurePolicy::Cancel), SilentAbort);
+  EXPECT_EQ(Lookup(FailurePolicy::Ignore), "");
+  EXPECT_THROW(Lookup(FailurePolicy::Report), ReportedError);
+  Write("INSERT INTO t VALUES ('a', 'two');");
+  EXPECT_EQ(Lookup(), "two");
+}
+
+TEST_F(ChangingFile, UnreadableFileFailsAtTheLookup) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root reads any file";
+  Write("INSERT INTO t VALUES ('a', 'one');");
+  EXPECT_EQ(Lookup(), "one");
+  // The kept connection is not used for a file the user may no longer read.
+  std::filesystem::permissions(file_, std::filesystem::perms::none);
+  EXPECT_THROW(Lookup(), SilentAbort);
+}
+
+// A folder, a FIFO or a device in place of the file fails at once instead of
+// blocking the engine.
+TEST_F(ChangingFile, OnlyRegularFilesAreOpened) {
+  std::filesystem::create_directory(file_);
+  EXPECT_THROW(Lookup(FailurePolicy::Report), ReportedError);
+  std::filesystem::remove(file_);
+  ASSERT_EQ(::mkfifo(file_.c_str(), 0600), 0);
+  EXPECT_EQ(Lookup(FailurePolicy::Ignore), "");
+  EXPECT_THROW(Lookup(FailurePolicy::Cancel), SilentAbort);
+  std::filesystem::remove(file_);
+  std::filesystem::create_symlink("/dev/zero", file_);
+  EXPECT_THROW(Lookup(FailurePolicy::Report), ReportedError);
+}
+
+// Derived values (a map read from a whole table) are built again once the file changed.
+TEST_F(ChangingFile, DerivedValuesFollowTheFile) {
+  int builds = 0;
+  const auto values = [&] {
+    return store_.Derived<std::string>(
+        DatabaseFile::Tgcode, "all", FailurePolicy::Cancel, [&](const ContentStore::Runner& run) {
+          ++builds;
+          std::string joined;
+          for (const Row& row : run("select v from t order by k")) joined += row.Text(0) + ";";
+          return joined;
+        });
+  };
+  Write("INSERT INTO t VALUES ('a', 'x'), ('b', 'y');");
+  EXPECT_EQ(*values(), "x;y;");
+  EXPECT_EQ(*values(), "x;y;");
+  EXPECT_EQ(builds, 1);
+  Write("INSERT INTO t VALUES ('a', 'z');");
+  EXPECT_EQ(*values(), "z;");
+  EXPECT_EQ(builds, 2);
+  std::filesystem::remove(file_);
+  EXPECT_THROW(values(), SilentAbort);
+}
+
+// Lookups from several threads share the store's connections safely.
+TEST(ContentStore, LookupsFromSeveralThreads) {
+  ContentStore store(test::BinDir());
+  std::vector<std::thread> threads;
+  std::atomic<int> wrong = 0;
+  for (int t = 0; t < 4; ++t) {
+    threads.emplace_back([&, t] {
+      for (int i = 0; i < 300; ++i) {
+        const int n = (i * 7 + t) % 60;
+        static const char* kPairs[] = {"甲子", "乙丑", "丙寅"};
+        const std::string key = kPairs[n % 3];
+        const std::string nayin =
+            store.Text(DatabaseFile::Tgcode, Inline("select top 1 layin from jiazi where jiazi = '", key),
+                       "layin", FailurePolicy::Report);
+        if (nayin != (n % 3 == 2 ? "炉中火" : "海中金")) ++wrong;
+      }
+    });
+  }
+  for (auto& t : threads) t.join();
+  EXPECT_EQ(wrong, 0);
 }
 
 }  // namespace

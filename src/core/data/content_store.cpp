@@ -1,121 +1,28 @@
 #include "core/data/content_store.h"
 
-#include <sqlite3.h>
-
 #include <strings.h>
 
 #include "core/text/errors.h"
 #include "core/text/text.h"
 #include "core/data/access_dialect.h"
+#include "core/data/connection_pool.h"
 
 namespace vessa::data {
 namespace {
 
 const std::string kEmpty;
 
-class EngineError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
-// Every lookup opens its file afresh, so the cost of opening is what a lookup
-// costs: no per-connection lookaside buffers, no memory statistics.
-void ConfigureEngineOnce() {
-  static const bool configured = [] {
-    sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
-    sqlite3_config(SQLITE_CONFIG_LOOKASIDE, 0, 0);
-    return true;
-  }();
-  (void)configured;
-}
-
-// "file:" URI of a path; the file is immutable while the statement runs (the
-// program never writes), which spares the locking.
-std::string ImmutableUri(const std::string& path) {
-  std::string uri = "file:";
-  for (char c : path) {
-    if (c == '%' || c == '?' || c == '#') {
-      static constexpr char kHex[] = "0123456789ABCDEF";
-      uri += '%';
-      uri += kHex[static_cast<unsigned char>(c) >> 4];
-      uri += kHex[static_cast<unsigned char>(c) & 0xF];
-    } else {
-      uri += c;
-    }
-  }
-  return uri + "?immutable=1";
-}
-
-// Owns one read-only connection for the duration of one statement.
-class Connection {
- public:
-  Connection(const std::string& path, bool needs_access_functions) {
-    ConfigureEngineOnce();
-    int rc = sqlite3_open_v2(ImmutableUri(path).c_str(), &db_,
-                             SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_URI, nullptr);
-    if (rc != SQLITE_OK) {
-      std::string message = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
-      sqlite3_close(db_);
-      db_ = nullptr;
-      throw EngineError(message + ": " + path);
-    }
-    if (needs_access_functions) RegisterAccessFunctions(db_);
-  }
-  ~Connection() { sqlite3_close(db_); }
-  Connection(const Connection&) = delete;
-  Connection& operator=(const Connection&) = delete;
-  sqlite3* get() const { return db_; }
-
- private:
-  sqlite3* db_ = nullptr;
-};
-
-class Statement {
- public:
-  Statement(sqlite3* db, const std::string& sql) {
-    if (sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &stmt_, nullptr) !=
-        SQLITE_OK) {
-      std::string message = sqlite3_errmsg(db);
-      sqlite3_finalize(stmt_);
-      stmt_ = nullptr;
-      throw EngineError(message);
-    }
-  }
-  ~Statement() { sqlite3_finalize(stmt_); }
-  Statement(const Statement&) = delete;
-  Statement& operator=(const Statement&) = delete;
-  sqlite3_stmt* get() const { return stmt_; }
-
- private:
-  sqlite3_stmt* stmt_ = nullptr;
-};
-
-std::vector<Row> Run(const std::string& path, std::string_view access_sql, bool all_rows) {
-  if (path.empty()) throw EngineError("the query has no connection");
-  const std::string sql = TranslateAccessSql(access_sql);
-  Connection db(path, sql.find("ACCESS_") != std::string::npos);
-  Statement stmt(db.get(), sql);
-  int n = sqlite3_column_count(stmt.get());
-  auto columns = std::make_shared<std::vector<std::string>>();
-  for (int c = 0; c < n; ++c) {
-    const char* name = sqlite3_column_name(stmt.get(), c);
-    columns->push_back(name ? name : "");
-  }
+std::vector<Row> RowsOf(RawRows raw) {
   std::vector<Row> rows;
-  for (;;) {
-    int rc = sqlite3_step(stmt.get());
-    if (rc == SQLITE_DONE) break;
-    if (rc != SQLITE_ROW) throw EngineError(sqlite3_errmsg(db.get()));
-    std::vector<std::string> values;
-    values.reserve(static_cast<std::size_t>(n));
-    for (int c = 0; c < n; ++c) {
-      const unsigned char* t = sqlite3_column_text(stmt.get(), c);
-      values.push_back(t ? text::Trim(reinterpret_cast<const char*>(t)) : std::string());
-    }
-    rows.emplace_back(columns, std::move(values));
-    if (!all_rows) break;
-  }
+  rows.reserve(raw.rows.size());
+  for (auto& values : raw.rows) rows.emplace_back(raw.columns, std::move(values));
   return rows;
+}
+
+// A failure under its policy: thrown as the policy says, or no rows.
+[[noreturn]] void Raise(const EngineError& e, FailurePolicy policy) {
+  if (policy == FailurePolicy::Cancel) throw SilentAbort(e.what());
+  throw ReportedError(e.what());
 }
 
 }  // namespace
@@ -169,17 +76,12 @@ std::string DataSourceOf(std::string_view connection) {
 std::vector<Row> Query::Open(std::string_view access_sql, FailurePolicy policy,
                              bool all_rows) const {
   try {
-    return Run(DataSourceOf(connection_), access_sql, all_rows);
+    const std::string path = DataSourceOf(connection_);
+    const std::string sql = TranslateAccessSql(access_sql);
+    return RowsOf(pool_ ? pool_->Run(path, sql, all_rows) : RunOnce(path, sql, all_rows));
   } catch (const EngineError& e) {
-    switch (policy) {
-      case FailurePolicy::Cancel:
-        throw SilentAbort(e.what());
-      case FailurePolicy::Report:
-        throw ReportedError(e.what());
-      case FailurePolicy::Ignore:
-        return {};
-    }
-    throw;
+    if (policy == FailurePolicy::Ignore) return {};
+    Raise(e, policy);
   }
 }
 
@@ -189,7 +91,8 @@ std::optional<Row> Query::First(std::string_view access_sql, FailurePolicy polic
   return std::move(rows.front());
 }
 
-ContentStore::ContentStore(std::filesystem::path folder) : folder_(std::move(folder)) {}
+ContentStore::ContentStore(std::filesystem::path folder)
+    : folder_(std::move(folder)), pool_(std::make_shared<ConnectionPool>()) {}
 
 std::string ContentStore::Connection(DatabaseFile file) const {
   // The folder as the platform reports it, with its trailing separator, then the
@@ -208,12 +111,12 @@ std::string ContentStore::TgcodeConnection() const { return Connection(DatabaseF
 
 std::optional<Row> ContentStore::First(DatabaseFile file, std::string_view access_sql,
                                        FailurePolicy policy) const {
-  return Query(Connection(file)).First(access_sql, policy);
+  return QueryOn(file).First(access_sql, policy);
 }
 
 std::vector<Row> ContentStore::All(DatabaseFile file, std::string_view access_sql,
                                    FailurePolicy policy) const {
-  return Query(Connection(file)).Open(access_sql, policy, true);
+  return QueryOn(file).Open(access_sql, policy, true);
 }
 
 std::string ContentStore::Text(DatabaseFile file, std::string_view access_sql, std::size_t position,
@@ -226,6 +129,22 @@ std::string ContentStore::Text(DatabaseFile file, std::string_view access_sql,
                                std::string_view column, FailurePolicy policy) const {
   auto row = First(file, access_sql, policy);
   return row ? row->Text(column) : std::string();
+}
+
+std::shared_ptr<const void> ContentStore::DerivedAny(
+    DatabaseFile file, const std::string& name, FailurePolicy policy,
+    const std::function<std::shared_ptr<const void>(const Runner&)>& build) const {
+  try {
+    return pool_->Derived(DataSourceOf(Connection(file)), name,
+                          [&build](const ConnectionPool::Runner& run) {
+                            return build([&run](std::string_view access_sql) {
+                              return RowsOf(run(TranslateAccessSql(access_sql)));
+                            });
+                          });
+  } catch (const EngineError& e) {
+    if (policy == FailurePolicy::Ignore) return nullptr;
+    Raise(e, policy);
+  }
 }
 
 }  // namespace vessa::data

@@ -41,13 +41,17 @@ class Row {
   std::vector<std::string> values_;
 };
 
-// A query object: a connection string and one statement at a time. Each Open
-// reads the file named by the connection string afresh, read-only; nothing is
-// kept between statements.
+class ConnectionPool;
+
+// A query object: a connection string and one statement at a time, read-only.
+// Bound to a store's pool it reuses the file's connection while the file is
+// unchanged; on its own it opens the file afresh for every statement. Either
+// way a removed or replaced file is noticed at the next statement.
 class Query {
  public:
   Query() = default;
-  explicit Query(std::string connection) : connection_(std::move(connection)) {}
+  explicit Query(std::string connection, std::shared_ptr<ConnectionPool> pool = nullptr)
+      : connection_(std::move(connection)), pool_(std::move(pool)) {}
   void SetConnection(std::string connection) { connection_ = std::move(connection); }
   const std::string& Connection() const { return connection_; }
   bool IsBound() const { return !connection_.empty(); }
@@ -60,6 +64,7 @@ class Query {
 
  private:
   std::string connection_;
+  std::shared_ptr<ConnectionPool> pool_;
 };
 
 class ContentStore {
@@ -74,8 +79,10 @@ class ContentStore {
   std::string MorBirthConnection() const;
   std::string TgcodeConnection() const;
   std::string Connection(DatabaseFile file) const;
+  // A query object on the file that shares the store's connections.
+  Query QueryOn(DatabaseFile file) const { return Query(Connection(file), pool_); }
 
-  // The lookup pattern: a fresh query object on the file, one statement, first row.
+  // The lookup pattern: a query object on the file, one statement, first row.
   std::optional<Row> First(DatabaseFile file, std::string_view access_sql,
                            FailurePolicy policy) const;
   // Every row, in the order the engine delivers them.
@@ -93,9 +100,28 @@ class ContentStore {
   }
   const std::function<void()>& BeepFunction() const { return beep_; }
 
+  // A value derived from a whole file by `build` (which runs SQLite statements on
+  // it), kept until the file changes: the file is checked at every call. A
+  // failure follows the policy; under Ignore the result is null.
+  using Runner = std::function<std::vector<Row>(std::string_view access_sql)>;
+  template <typename T>
+  std::shared_ptr<const T> Derived(DatabaseFile file, const std::string& name, FailurePolicy policy,
+                                   const std::function<T(const Runner&)>& build) const {
+    return std::static_pointer_cast<const T>(DerivedAny(
+        file, name, policy,
+        [&build](const Runner& run) -> std::shared_ptr<const void> {
+          return std::make_shared<const T>(build(run));
+        }));
+  }
+
  private:
+  std::shared_ptr<const void> DerivedAny(
+      DatabaseFile file, const std::string& name, FailurePolicy policy,
+      const std::function<std::shared_ptr<const void>(const Runner&)>& build) const;
+
   std::filesystem::path folder_;
   std::function<void()> beep_;
+  std::shared_ptr<ConnectionPool> pool_;
 };
 
 // The file path named by "Data Source=" in a connection string ("" when absent).

@@ -1,5 +1,7 @@
 #include "core/names/five_grids.h"
 
+#include <unordered_map>
+
 #include "core/names/luck_class.h"
 
 #include "core/text/errors.h"
@@ -12,15 +14,49 @@ namespace vessa {
 using data::DatabaseFile;
 using data::FailurePolicy;
 
+namespace {
+
+// Every character of the stroke table with the count of the first row that holds
+// it, in the order the engine delivers the rows, as "hanzi like" finds them.
+using StrokeMap = std::unordered_map<std::string, std::string>;
+
+StrokeMap ReadStrokeMap(const data::ContentStore::Runner& run) {
+  StrokeMap map;
+  for (const data::Row& row : run("select num, hanzi from bihua")) {
+    for (std::string_view c : text::Chars(row.Text(std::size_t{1}))) {
+      map.emplace(std::string(c), row.Text(std::size_t{0}));
+    }
+  }
+  return map;
+}
+
+// One character outside ASCII: the map answers exactly what the LIKE lookup would.
+// ASCII letters match without regard to case there, and longer texts match as
+// substrings, so those ask the table itself.
+bool MapAnswers(std::string_view character) {
+  const auto chars = text::Chars(character);
+  return chars.size() == 1 && static_cast<unsigned char>(character.front()) >= 0x80;
+}
+
+int StrokeCountOf(const std::string& num) {
+  std::int64_t n = 0;
+  if (!text::TryToInt(num, n)) throw SilentAbort("a stroke count that is not a number");
+  return static_cast<int>(n);
+}
+
+}  // namespace
+
 int StrokeCount(const data::ContentStore& store, std::string_view character) {
+  if (MapAnswers(character)) {
+    const auto map = store.Derived<StrokeMap>(DatabaseFile::MorFile, "strokes",
+                                              FailurePolicy::Cancel, ReadStrokeMap);
+    const auto it = map->find(std::string(character));
+    return it == map->end() ? 0 : StrokeCountOf(it->second);
+  }
   auto row = store.First(DatabaseFile::MorFile,
                          "Select num from bihua where hanzi like " + data::QuotedLike(character),
                          FailurePolicy::Cancel);
-  if (!row) return 0;
-  std::int64_t n = 0;
-  if (!text::TryToInt(row->Text(std::size_t{0}), n))
-    throw SilentAbort("a stroke count that is not a number");
-  return static_cast<int>(n);
+  return row ? StrokeCountOf(row->Text(std::size_t{0})) : 0;
 }
 
 namespace {

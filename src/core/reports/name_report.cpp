@@ -124,7 +124,7 @@ void NameReport(const ReadingEnv& env, const BirthInput& birth, ReportBuffer& ou
   } else {
     // Without a detailed row the stored three-talent reading sums the name up.
     summary =
-        StoredThreeTalentReading(data::Query(store.MorFileConnection()), store, K).value_or("");
+        StoredThreeTalentReading(store.QueryOn(data::DatabaseFile::MorFile), store, K).value_or("");
   }
   out.AddLine(kNameSeparator);
   out.AddLine("");

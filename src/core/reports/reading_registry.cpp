@@ -29,7 +29,7 @@ bool NameWriter(const ReadingEnv& env, const Panel&, ReadingTarget& t) {
 
 bool ThreeTalentWriter(const ReadingEnv& env, const Panel&, ReadingTarget& t) {
   if (env.threeTalentQuery) return ThreeTalentReading(*env.threeTalentQuery, env.store, t.birth, t.out);
-  return ThreeTalentReading(data::Query(env.store.MorFileConnection()), env.store, t.birth, t.out);
+  return ThreeTalentReading(env.store.QueryOn(data::DatabaseFile::MorFile), env.store, t.birth, t.out);
 }
 
 std::vector<Reading> BuildReadings() {

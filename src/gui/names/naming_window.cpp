@@ -41,7 +41,7 @@ TFrmChangeName::TFrmChangeName(const data::ContentStore& store, std::string surn
                                QWidget* parent)
     : QWidget(parent, Qt::Window),
       store_(store),
-      adoData_(store.MorFileConnection()),
+      adoData_(store.QueryOn(data::DatabaseFile::MorFile)),
       surname_(std::move(surname)) {
   setObjectName(QStringLiteral("TFrmChangeName"));
   setWindowTitle(QStringLiteral("取名宝典"));

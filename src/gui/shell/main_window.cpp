@@ -262,7 +262,7 @@ void TFrmmain::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   // A window restored from the task bar is not shown anew.
   if (event->spontaneous()) return;
-  adoqName_.SetConnection(content_.MorFileConnection());
+  adoqName_ = content_.QueryOn(data::DatabaseFile::MorFile);
   panel_->SurnameEdit()->setFocus();
 }
 
