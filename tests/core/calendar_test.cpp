@@ -2,6 +2,9 @@
 
 #include "core/calendar/lunar_calendar.h"
 #include "core/text/date_text.h"
+#include "core/text/text.h"
+#include "core/text/tsv.h"
+#include "test_support.h"
 
 namespace vessa {
 namespace {
@@ -192,6 +195,60 @@ TEST(LunarNames, YearMonthDay) {
   for (auto [d, name] : days) EXPECT_EQ(LunarDayName(d), name) << d;
   EXPECT_EQ(LunarDateText({1999, 12, 29, false}), "己卯(兔年)十二月廿九");
   EXPECT_EQ(LunarDateText({2020, 4, 1, true}), "庚子(鼠年)闰四月初一");
+}
+
+}  // namespace
+}  // namespace vessa
+
+namespace vessa {
+namespace {
+
+// The first day of every lunar month, as the sky gives it (tools/gen_lunar_facts.cpp,
+// committed with its sources in its header): every day of the range must convert
+// to the month these facts give it, so a wrong bit of the table cannot hide.
+void PrintTo(const LunarDate& d, std::ostream* os) {
+  *os << d.year << "-" << d.month << "-" << d.day << (d.leap ? " leap" : "");
+}
+
+struct MonthFact {
+  Date first;
+  LunarDate month;  // day 1
+};
+
+std::vector<MonthFact> MonthFacts() {
+  const tsv::Table table =
+      tsv::ReadFile((test::SourceDir() / "tests" / "fixtures" / "lunar_months.tsv").string());
+  std::vector<MonthFact> facts;
+  for (const auto& row : table.rows) {
+    facts.push_back({ParseDate(row[0]),
+                     {static_cast<std::int32_t>(text::ToInt(row[1])),
+                      static_cast<std::int32_t>(text::ToInt(row[2])), 1, row[3] == "1"}});
+  }
+  return facts;
+}
+
+TEST(LunarCalendar, EveryDayAgreesWithTheMonthsOfTheSky) {
+  const auto facts = MonthFacts();
+  ASSERT_EQ(facts.front().first, MakeDate(1900, 1, 31));
+  ASSERT_GT(facts.size(), 2480u);
+  std::size_t checked = 0;
+  for (std::size_t i = 0; i < facts.size(); ++i) {
+    const Date end = i + 1 < facts.size() ? facts[i + 1].first : MakeDate(2101, 1, 1);
+    const int length = (end - facts[i].first).count();
+    if (i + 1 < facts.size()) {
+      ASSERT_TRUE(length == 29 || length == 30) << FormatDate(facts[i].first);
+    }
+    for (Date d = facts[i].first; d < end; d += std::chrono::days{1}) {
+      LunarDate want = facts[i].month;
+      want.day = (d - facts[i].first).count() + 1;
+      ASSERT_EQ(SolarToLunar(d), want) << FormatDate(d);
+      if (want.year >= 1901 && want.year <= 2099) {
+        ASSERT_EQ(LunarToSolar(want), d) << FormatDate(d);
+      }
+      ++checked;
+    }
+  }
+  EXPECT_EQ(checked, 73384u);  // every day from 1900-01-31 to 2100-12-31
 }
 
 }  // namespace
