@@ -201,15 +201,17 @@ TEST(LunarNames, YearMonthDay) {
 }  // namespace vessa
 
 namespace vessa {
+
+// Lunar dates as a failure message shows them.
+void PrintTo(const LunarDate& d, std::ostream* os) {
+  *os << d.year << "-" << d.month << "-" << d.day << (d.leap ? " leap" : "");
+}
+
 namespace {
 
 // The first day of every lunar month, as the sky gives it (tools/gen_lunar_facts.cpp,
 // committed with its sources in its header): every day of the range must convert
 // to the month these facts give it, so a wrong bit of the table cannot hide.
-void PrintTo(const LunarDate& d, std::ostream* os) {
-  *os << d.year << "-" << d.month << "-" << d.day << (d.leap ? " leap" : "");
-}
-
 struct MonthFact {
   Date first;
   LunarDate month;  // day 1
