@@ -68,7 +68,8 @@ std::vector<std::vector<std::string>> JieTermRows() {
     for (const Jie& jie : kJie) {
       // The mean-year formula lands within a day or two; the search does the rest.
       vessa::DateTime mean = vessa::SolarTermInstant(year, jie.term_index);
-      double guess = kUnixEpochJd + mean.time_since_epoch().count() / 86400000.0 - 8.0 / 24.0;
+      double guess = kUnixEpochJd +
+                     static_cast<double>(mean.time_since_epoch().count()) / 86400000.0 - 8.0 / 24.0;
       double jde = vessa::astro::SolarLongitudeCrossing(jie.longitude, guess);
       year_month_day ymd{floor<days>(mean)};
       double decimal_year = year + (static_cast<unsigned>(ymd.month()) - 0.5) / 12.0;

@@ -16,7 +16,7 @@ using namespace std::chrono;
 LunarDate ReferenceSolarToLunar(Date date) {
   const Date first = sys_days{1900y / January / 31};
   if (date < first || date >= sys_days{2101y / January / 1}) return {};
-  int offset = (date - first).count();
+  int offset = static_cast<int>((date - first).count());
   int year = 1900, d = 0;
   while (offset > 0) {
     d = LunarYearDays(year);
@@ -236,13 +236,13 @@ TEST(LunarCalendar, EveryDayAgreesWithTheMonthsOfTheSky) {
   std::size_t checked = 0;
   for (std::size_t i = 0; i < facts.size(); ++i) {
     const Date end = i + 1 < facts.size() ? facts[i + 1].first : MakeDate(2101, 1, 1);
-    const int length = (end - facts[i].first).count();
+    const auto length = (end - facts[i].first).count();
     if (i + 1 < facts.size()) {
       ASSERT_TRUE(length == 29 || length == 30) << FormatDate(facts[i].first);
     }
     for (Date d = facts[i].first; d < end; d += std::chrono::days{1}) {
       LunarDate want = facts[i].month;
-      want.day = (d - facts[i].first).count() + 1;
+      want.day = static_cast<std::int32_t>((d - facts[i].first).count()) + 1;
       ASSERT_EQ(SolarToLunar(d), want) << FormatDate(d);
       if (want.year >= 1901 && want.year <= 2099) {
         ASSERT_EQ(LunarToSolar(want), d) << FormatDate(d);

@@ -248,7 +248,7 @@ void ResultColumnsTest::chineseIsExactlyTwoBlanksWide() {
   for (const char* chinese : {"中", "：", "岁", "丙寅"}) {
     const QString text = QString::fromUtf8(chinese);
     const qreal width = m.horizontalAdvance(text);
-    if (width != 2 * text.size() * blank) {
+    if (width != 2 * static_cast<qreal>(text.size()) * blank) {
       inexact << QStringLiteral("%1 is %2 px, blank %3 px").arg(text).arg(width).arg(blank);
     }
   }

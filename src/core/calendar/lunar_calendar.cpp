@@ -102,7 +102,7 @@ int LunarYearDays(int year) {
 LunarDate SolarToLunar(Date date) {
   if (date < kFirstLunarDay || date >= kEndOfRange) return {};
   const YearStarts& starts = Starts();
-  int offset = (date - kFirstLunarDay).count();
+  int offset = static_cast<int>((date - kFirstLunarDay).count());
   // The last lunar year whose first day is not after the date.
   int lo = 1900, hi = 2100;
   while (lo < hi) {

@@ -2,6 +2,7 @@
 
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPixmap>
 
 #include <algorithm>
 #include <array>
@@ -58,6 +59,8 @@ void PaintTaiji(QPainter& p, qreal radius) {
   p.drawEllipse(whole);
 }
 
+}  // namespace
+
 void PaintBagua(QPainter& p, QPointF centre, qreal radius) {
   p.save();
   p.translate(centre);
@@ -86,7 +89,22 @@ void PaintBagua(QPainter& p, QPointF centre, qreal radius) {
   p.restore();
 }
 
-}  // namespace
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (int size : {16, 24, 32, 48, 64, 128}) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal r = size / 2.0;
+    p.setPen(QPen(kCinnabar, std::max(1.0, size / 40.0)));
+    p.setBrush(kPaperTop);
+    p.drawEllipse(QPointF(r, r), r - 1, r - 1);
+    PaintBagua(p, QPointF(r, r), r * 0.92);
+    icon.addPixmap(pixmap);
+  }
+  return icon;
+}
 
 void PaintAlmanacBanner(QPainter& painter, const QRect& area) {
   painter.save();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QIcon>
+#include <QPointF>
 #include <QRect>
 
 class QPainter;
@@ -12,5 +14,11 @@ inline constexpr int kBannerEmblemWidth = 84;
 // The picture behind the input panel: almanac paper framed by red double rules,
 // with the eight trigrams ringed around a taiji at the right end.
 void PaintAlmanacBanner(QPainter& painter, const QRect& area);
+
+// The eight trigrams ringed around a taiji, centred at centre.
+void PaintBagua(QPainter& painter, QPointF centre, qreal radius);
+
+// The program's icon: the trigram ring on almanac paper, at the usual sizes.
+QIcon ProgramIcon();
 
 }  // namespace vessa
