@@ -1,39 +1,11 @@
 #include "cli/json.h"
 
-#include <cstdio>
+#include "core/text/text.h"
 
 namespace vessa::cli {
 
 std::string JsonString(std::string_view s) {
-  std::string out = "\"";
-  for (char c : s) {
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          char buf[8];
-          std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(c));
-          out += buf;
-        } else {
-          out += c;
-        }
-    }
-  }
-  return out + "\"";
+  return "\"" + text::BackslashEscape(s, text::EscapeStyle::Json) + "\"";
 }
 
 void JsonObject::Key(std::string_view name) {

@@ -172,4 +172,39 @@ bool IsValidUtf8(std::string_view s) {
   return true;
 }
 
+std::string BackslashEscape(std::string_view s, EscapeStyle style) {
+  const bool json = style == EscapeStyle::Json;
+  std::string out;
+  out.reserve(s.size());
+  for (char c : s) {
+    switch (c) {
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '"':
+        out += json ? "\\\"" : "\"";
+        break;
+      default:
+        if (json && static_cast<unsigned char>(c) < 0x20) {
+          static constexpr char kHex[] = "0123456789abcdef";
+          out += "\\u00";
+          out += kHex[static_cast<unsigned char>(c) >> 4];
+          out += kHex[static_cast<unsigned char>(c) & 0xF];
+        } else {
+          out += c;
+        }
+    }
+  }
+  return out;
+}
+
 }  // namespace vessa::text

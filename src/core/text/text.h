@@ -42,4 +42,9 @@ std::string FloatToText(double v);
 
 bool IsValidUtf8(std::string_view s);
 
+// Backslash escapes of the program's text formats: "\\", "\n", "\t", "\r" in
+// both; JSON also escapes '"' and writes other control characters as \u00XX.
+enum class EscapeStyle { Tsv, Json };
+std::string BackslashEscape(std::string_view s, EscapeStyle style);
+
 }  // namespace vessa::text

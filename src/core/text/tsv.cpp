@@ -1,5 +1,7 @@
 #include "core/text/tsv.h"
 
+#include "core/text/text.h"
+
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -68,27 +70,7 @@ Table ReadFile(const std::string& path) {
 }
 
 std::string Escape(std::string_view value) {
-  std::string out;
-  out.reserve(value.size());
-  for (char c : value) {
-    switch (c) {
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
+  return text::BackslashEscape(value, text::EscapeStyle::Tsv);
 }
 
 std::string Unescape(std::string_view value) {
