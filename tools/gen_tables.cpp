@@ -3,7 +3,7 @@
 //
 //   vessa-gentables OUTDIR
 //
-//   Tgcode/JQ.tsv        the instants (Beijing time) of the twelve jie terms 1900-2100
+//   Tgcode/JQ.tsv        the instants (Beijing time) of the 24 solar terms 1899-2101
 //   Tgcode/Shishen.tsv   the ten god of every ordered pair of stems
 //   Tgcode/jiazi.tsv     the nayin of the sixty pairs
 //   Tgcode/hzwh.tsv      the element of every stem and branch
@@ -12,7 +12,6 @@
 // Output is deterministic: the same program writes the same bytes.
 #include <array>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -20,12 +19,11 @@
 #include <vector>
 
 #include "core/bazi/chart_rules.h"
-#include "core/calendar/lunar_calendar.h"
+#include "core/calendar/solar_terms.h"
 #include "core/calendar/sexagenary.h"
 #include "core/text/date_text.h"
 #include "core/text/text.h"
 #include "core/text/tsv.h"
-#include "sun_position.h"
 
 namespace fs = std::filesystem;
 using namespace std::chrono;
@@ -42,42 +40,14 @@ void Write(const fs::path& path, const std::vector<std::string>& header,
   if (!out) throw std::runtime_error("cannot write " + path.string());
 }
 
-// The jie terms (节) and their solar longitudes; 小寒 opens the solar year's list.
-struct Jie {
-  int term_index;  // index in SolarTermNames
-  double longitude;
-};
-constexpr std::array<Jie, 12> kJie = {{{0, 285},
-                                       {2, 315},
-                                       {4, 345},
-                                       {6, 15},
-                                       {8, 45},
-                                       {10, 75},
-                                       {12, 105},
-                                       {14, 135},
-                                       {16, 165},
-                                       {18, 195},
-                                       {20, 225},
-                                       {22, 255}}};
-
-constexpr double kUnixEpochJd = 2440587.5;
-
-std::vector<std::vector<std::string>> JieTermRows() {
+// The instants of the 24 terms as the program compiled them in: the table and
+// the chart can never disagree.
+std::vector<std::vector<std::string>> TermRows() {
   std::vector<std::vector<std::string>> rows;
-  for (int year = 1900; year <= 2100; ++year) {
-    for (const Jie& jie : kJie) {
-      // The mean-year formula lands within a day or two; the search does the rest.
-      vessa::DateTime mean = vessa::SolarTermInstant(year, jie.term_index);
-      double guess = kUnixEpochJd +
-                     static_cast<double>(mean.time_since_epoch().count()) / 86400000.0 - 8.0 / 24.0;
-      double jde = vessa::astro::SolarLongitudeCrossing(jie.longitude, guess);
-      year_month_day ymd{floor<days>(mean)};
-      double decimal_year = year + (static_cast<unsigned>(ymd.month()) - 0.5) / 12.0;
-      double ut = jde - vessa::astro::DeltaT(decimal_year) / 86400.0;
-      auto seconds_since_epoch = std::llround((ut - kUnixEpochJd) * 86400.0) + 8 * 3600;
-      vessa::DateTime beijing{milliseconds{seconds_since_epoch * 1000}};
-      rows.push_back({std::to_string(year), std::string(vessa::SolarTermNames[jie.term_index]),
-                      vessa::FormatDateTimeSeconds(beijing)});
+  for (int year = vessa::kTermFirstYear; year <= vessa::kTermLastYear; ++year) {
+    for (int n = 0; n < 24; ++n) {
+      rows.push_back({std::to_string(year), std::string(vessa::SolarTermNames[static_cast<std::size_t>(n)]),
+                      vessa::FormatDateTimeSeconds(*vessa::SolarTermInstant(year, n))});
     }
   }
   return rows;
@@ -153,7 +123,7 @@ int main(int argc, char** argv) {
   }
   try {
     fs::path out = argv[1];
-    Write(out / "Tgcode" / "JQ.tsv", {"YearA", "JQ", "SJ"}, JieTermRows());
+    Write(out / "Tgcode" / "JQ.tsv", {"YearA", "JQ", "SJ"}, TermRows());
     Write(out / "Tgcode" / "Shishen.tsv", {"jiazi", "ShiShen"}, TenGodRows());
     Write(out / "Tgcode" / "jiazi.tsv", {"jiazi", "layin"}, NayinRows());
     Write(out / "Tgcode" / "hzwh.tsv", {"hz", "wh"}, ElementRows());

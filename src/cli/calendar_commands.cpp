@@ -1,6 +1,7 @@
 #include <string>
 
 #include "core/calendar/lunar_calendar.h"
+#include "core/calendar/solar_terms.h"
 #include "cli/commands.h"
 #include "core/text/date_text.h"
 
@@ -58,10 +59,10 @@ int RunSolar(Context& ctx) {
 
 int RunTerms(Context& ctx) {
   if (ctx.args.size() != 1) throw UsageError("expected YEAR");
-  int year = ParseInt(ctx.args[0], "the year", 1, 9999);
+  const int year = ParseInt(ctx.args[0], "the year", kTermFirstYear, kTermLastYear);
   for (int n = 0; n < 24; ++n) {
     ctx.out.Line(std::string(SolarTermNames[static_cast<std::size_t>(n)]) + "\t" +
-                 FormatDateTime(SolarTermInstant(year, n)));
+                 FormatDateTimeSeconds(*SolarTermInstant(year, n)));
   }
   return kDone;
 }

@@ -160,8 +160,11 @@ TEST(CliReadings, ChartAndInputJson) {
   EXPECT_EQ(r.status, 0);
   for (const char* piece :
        {"\"input\":{", "\"chart\":{", "\"yearStemName\":\"己\"", "\"luckStart\":9",
-        "\"luckReverse\":true", "\"hiddenStems\":[\"乙\",\"癸\",\"己丁\",\"癸\"]",
-        "\"hiddenIndex\":[3,0,6,0]", "\"fetalOrigin\":\"丁卯 \"", "\"termShift\":0"}) {
+        "\"luckReverse\":true", "\"hiddenStems\":[\"乙\",\"癸\",\"丁己\",\"癸\"]",
+        "\"hiddenIndex\":[3,0,6,0]", "\"fetalOrigin\":\"丁卯 \"", "\"termShift\":0",
+        // 大雪 1999-12-07 21:47:31 lies 24 days 2 h 12 min back: 8 years 0 months 11 days
+        "\"luckStartExact\":{\"years\":8,\"months\":0,\"days\":11}",
+        "\"luckStartDate\":\"2008-01-12\""}) {
     EXPECT_TRUE(text::Contains(r.out, piece)) << piece;
   }
   r = Cli("input --surname 张 --given 三 --date 2020-4-1 --lunar --json");

@@ -39,7 +39,7 @@ TEST(CliCalendar, SolarAndTerms) {
   std::string terms = Cli("terms 2021", status);
   EXPECT_EQ(status, 0);
   EXPECT_EQ(std::count(terms.begin(), terms.end(), '\n'), 24);
-  EXPECT_NE(terms.find("立春\t2021-02-03 21:12:42.939\n"), std::string::npos);
+  EXPECT_NE(terms.find("立春\t2021-02-03 22:58:48\n"), std::string::npos);  // to the second
   EXPECT_EQ(terms.substr(0, terms.find('\t')), "小寒");
 }
 
@@ -52,7 +52,7 @@ TEST(CliCalendar, GbkOutput) {
 
 TEST(CliCalendar, MalformedArgumentsAreUsageErrors) {
   for (const char* args : {"", "lunar", "lunar 2020-02-30", "lunar 2020-1-2 2020-1-1", "lunar x",
-                           "solar 2020 4", "solar 2020 a 1", "terms", "terms 20x1", "nosuchcommand",
+                           "solar 2020 4", "solar 2020 a 1", "terms", "terms 20x1", "terms 1898", "terms 2102", "nosuchcommand",
                            "--nosuchoption lunar 2020-1-1"}) {
     int status = -1;
     std::string out = Cli(args, status, true);

@@ -53,7 +53,7 @@ TEST_F(BaziReading, OpeningLines) {
   EXPECT_EQ(Lines()[2], "生日（公历）：1980年01月01日10点30分");
   EXPECT_EQ(Lines()[4], "生日（农历）：己未(羊年)十一月十四巳时30分");
   EXPECT_EQ(Lines()[6], "胎元：丁卯(炉中火)");
-  EXPECT_EQ(Lines()[8], "起运：8岁");
+  EXPECT_EQ(Lines()[8], "起运：9岁");  // 大雪 1979-12-08 lies 24 days and some hours back
   EXPECT_EQ(Lines()[11], "八字：己未   丙子   癸酉   丁巳");
   EXPECT_EQ(Lines()[35], "四柱神煞：");
   EXPECT_EQ(Lines()[69], std::string(kBaziSeparator));
@@ -85,12 +85,11 @@ TEST_F(BaziReading, LineCountFollowsTheLuckStartAndTheSeason) {
     auto result = Bazi(PanelFor(c.date, c.hour, 5, c.sex, c.lunar));
     ASSERT_NE(result.kind, OutcomeKind::Stopped) << c.date;
     const int S = chart_.luckStart;
-    const bool leap = SolarToLunar(ParseDate(birth_.solarDateText)).leap;
-    const std::size_t fixed = leap ? 92 : 93;
-    EXPECT_EQ(Lines().size(), fixed + static_cast<std::size_t>(S) + 90) << c.date;
-    EXPECT_EQ(IndexOf("用神喜忌：日主天干") == std::string::npos, leap) << c.date;
-    // The annual-month table starts 74 lines in (73 without a season line).
-    EXPECT_EQ(Lines()[fixed - 20].substr(0, 4), birth_.lunarYearText) << c.date;
+    // Every birth, a leap-month one included, has its season line: 93 fixed lines.
+    EXPECT_EQ(Lines().size(), 93 + static_cast<std::size_t>(S) + 90) << c.date;
+    EXPECT_NE(IndexOf("用神喜忌：日主天干"), std::string::npos) << c.date;
+    // The annual-month table starts 74 lines in.
+    EXPECT_EQ(Lines()[73].substr(0, 4), birth_.lunarYearText) << c.date;
   }
 }
 
@@ -134,19 +133,19 @@ TEST_F(BaziReading, InputMessagesLeaveThePaneAlone) {
   EXPECT_EQ(Lines(), before);
 }
 
-TEST_F(BaziReading, BoneWeightMonthBeforeTheJieInstant) {
-  // 1984-02-04 12:00 is lunar 1984-1-3, on the day of 立春 but before its instant.
+TEST_F(BaziReading, OnePersonHasOneBoneWeight) {
+  // 1984-02-04 12:00 is lunar 1984-1-3, on the day of 立春 but before its instant:
+  // 称骨 counts lunar months, so both readings weigh the first month.
   const Panel panel = PanelFor("1984-2-4", 12);
   Bazi(panel);
   ASSERT_EQ(chart_.termShift, -1);
   ASSERT_EQ(birth_.lunarMonthText, "1");
   const std::string detailed = Lines()[IndexOf("你的骨重为：")];
-  EXPECT_EQ(detailed, BoneWeightLine(store_, "1984", "12", "3", "12", BoneWeightMode::Weight));
+  // 甲子 1两2钱 + 正月 6钱 + 初三 8钱 + 午时 1两 = 3两6钱
+  EXPECT_EQ(detailed, "你的骨重为：3两6钱");
   Info(BirthInfoMode::BoneWeight, panel);
-  const std::string family = Lines()[IndexOf("你的骨重为：")];
-  EXPECT_EQ(family, BoneWeightLine(store_, "1984", "1", "3", "12", BoneWeightMode::Weight));
-  EXPECT_NE(detailed, family);  // 甲子 1.2 + 0.5 or 0.6 + 初三 0.8 + 午 1.0
-  // Later the same day both use the first month.
+  EXPECT_EQ(Lines()[IndexOf("你的骨重为：")], detailed);
+  // Later the same day too.
   Bazi(PanelFor("1984-2-4", 23, 30));
   EXPECT_EQ(Lines()[IndexOf("你的骨重为：")],
             BoneWeightLine(store_, "1984", "1", "3", "23", BoneWeightMode::Weight));
@@ -162,7 +161,8 @@ TEST_F(BaziReading, BirthInfoFamilyTails) {
   EXPECT_EQ(IndexOf("流年流月"), std::string::npos);
   EXPECT_EQ(IndexOf("性格简评"), std::string::npos);
   EXPECT_EQ(IndexOf("你的骨重为"), std::string::npos);
-  EXPECT_TRUE(text::StartsWith(Lines()[63], "四季用神：日主天干水生于春季，"));  // solar January
+  // A 子 month: winter, whatever the solar month says.
+  EXPECT_TRUE(text::StartsWith(Lines()[63], "四季用神：日主天干水生于冬季，"));
   EXPECT_EQ(Lines().size(), 71u);
 
   auto bone = Info(BirthInfoMode::BoneWeight, panel);
@@ -185,15 +185,34 @@ TEST_F(BaziReading, BirthInfoFamilyTails) {
 }
 
 TEST_F(BaziReading, LeapMonthSeason) {
-  // 2020-05-23 opens the leap fourth month: no season line in the detailed reading,
-  // the solar month's season in the shorter one.
+  // 2020-05-23 opens the leap fourth month; its month pillar is 辛巳, a summer month:
+  // both readings say so.
   Bazi(PanelFor("2020-5-23"));
-  EXPECT_EQ(IndexOf("用神喜忌"), std::string::npos);
-  EXPECT_EQ(Lines()[63], "");
-  EXPECT_TRUE(text::StartsWith(Lines()[64], "穷通宝鉴调候用神："));
+  ASSERT_EQ(chart_.MonthPillar().Name(), "辛巳");
+  EXPECT_TRUE(text::StartsWith(Lines()[63], "用神喜忌：日主天干")) << Lines()[63];
+  EXPECT_TRUE(text::Contains(Lines()[63], "生于夏季，"));
+  EXPECT_TRUE(text::StartsWith(Lines()[65], "穷通宝鉴调候用神："));
   Info(BirthInfoMode::BirthInfo, PanelFor("2020-5-23"));
   EXPECT_TRUE(text::StartsWith(Lines()[63], "四季用神：日主天干")) << Lines()[63];
   EXPECT_TRUE(text::Contains(Lines()[63], "生于夏季，"));
+}
+
+// The season follows the month pillar's branch, so an 丑 month (January, before
+// 立春) is winter and never spring, and 1 October (戌) is autumn.
+TEST_F(BaziReading, SeasonFollowsTheMonthBranch) {
+  struct Case {
+    const char* date;
+    const char* branch;
+    const char* season;
+  } cases[] = {{"1990-1-20", "丑", "冬"}, {"1990-2-10", "寅", "春"}, {"1990-10-1", "酉", "秋"},
+               {"1990-10-10", "戌", "秋"}, {"1990-5-10", "巳", "夏"}, {"1990-11-10", "亥", "冬"}};
+  for (const auto& c : cases) {
+    Bazi(PanelFor(c.date, 12));
+    EXPECT_EQ(chart_.MonthPillar().branch.Name(), c.branch) << c.date;
+    const std::string line = Lines()[IndexOf("用神喜忌：日主天干")];
+    EXPECT_TRUE(text::Contains(line, std::string("生于") + c.season + "季，")) << c.date << line;
+    EXPECT_TRUE(text::Contains(Lines()[65], std::string("生于") + c.branch + "月，")) << c.date;
+  }
 }
 
 TEST_F(BaziReading, NewDataWithoutTheBaziCommandFirst) {
@@ -248,7 +267,7 @@ TEST_F(DamagedInstall, NoTgcodeFileLeavesEmptyPieces) {
   EXPECT_EQ(out_.Lines()[6], "胎元：丁卯()");
   EXPECT_EQ(out_.Lines()[10], "十神：      日元   ");
   EXPECT_EQ(out_.Lines()[15], "五行：         ");
-  EXPECT_EQ(out_.Count(), 93u + 8 + 90);
+  EXPECT_EQ(out_.Count(), 93u + 9 + 90);
 }
 
 // For random births the shipped data leaves no looked-up piece empty.

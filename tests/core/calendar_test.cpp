@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/calendar/lunar_calendar.h"
+#include "core/calendar/solar_terms.h"
 #include "core/text/date_text.h"
 #include "core/text/text.h"
 #include "core/text/tsv.h"
@@ -160,13 +161,6 @@ TEST(LunarCalendar, TableReadings) {
   EXPECT_EQ(LunarMonthDays(2020, 2), 30);
   EXPECT_EQ(LunarYearDays(2020), 384);
   EXPECT_EQ(LunarYearDays(2021), 354);
-}
-
-TEST(SolarTerms, MeanYearInstants) {
-  EXPECT_EQ(FormatDateTime(SolarTermInstant(2000, 2)), "2000-02-04 19:08:37.470");
-  EXPECT_EQ(FormatDateTime(SolarTermInstant(2021, 2)), "2021-02-03 21:12:42.939");
-  EXPECT_EQ(FormatDateTime(SolarTermInstant(2020, 23)), "2020-12-21 16:14:56.964");
-  EXPECT_EQ(FormatDateTime(SolarTermInstant(1900, 0)), "1900-01-06 02:05:00.000");
 }
 
 TEST(SolarTerms, TermOfDate) {

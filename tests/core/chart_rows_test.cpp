@@ -24,12 +24,12 @@ TEST_F(AttributeLines, TenGodsPillarsAndNayin) {
 }
 
 TEST_F(AttributeLines, HiddenStemColumns) {
-  // 子 and 酉 hold one stem, 午 and 亥 two, 丑 three.
+  // 子 and 酉 hold one stem, 午 and 亥 two, 丑 three, main qi first (丑 己癸辛, 午 丁己).
   BaziChart c = ChartOf("辛丑", "庚子", "甲午", "乙亥");
   auto lines = HiddenStemLines(store_, c);
-  EXPECT_EQ(lines[0], "遁藏：癸正印 癸正印 己正财 壬偏印");
-  EXPECT_EQ(lines[1], "      辛正官        丁伤官 甲比肩 ");
-  EXPECT_EQ(lines[2], "      己正财 " + std::string(21, ' '));
+  EXPECT_EQ(lines[0], "遁藏：己正财 癸正印 丁伤官 壬偏印");
+  EXPECT_EQ(lines[1], "      癸正印        己正财 甲比肩 ");
+  EXPECT_EQ(lines[2], "      辛正官 " + std::string(21, ' '));
 }
 
 TEST_F(AttributeLines, MonthColumnFollowsTheMonthBranch) {
@@ -73,7 +73,7 @@ TEST(AttributeLinesWithoutTgcode, LabelsStemsAndBlanksStay) {
   data::ContentStore store(empty.path());
   BaziChart c = ChartOf("己卯", "丙子", "戊午", "壬子");
   EXPECT_EQ(TenGodLine(store, c), "十神：      日元   ");
-  EXPECT_EQ(HiddenStemLines(store, c)[0], "遁藏：乙 癸 己 癸");
+  EXPECT_EQ(HiddenStemLines(store, c)[0], "遁藏：乙 癸 丁 癸");
   auto e = ElementLine(store, c);
   EXPECT_EQ(e.line, "五行：         ");
   EXPECT_EQ(NayinLine(store, c), "纳音：   ");

@@ -1,9 +1,11 @@
 #include "core/bazi/bazi_chart.h"
 
+#include <algorithm>
+
 #include "core/bazi/chart_lookups.h"
 #include "core/bazi/chart_names.h"
 #include "core/calendar/lunar_calendar.h"
-#include "core/data/sql_text.h"
+#include "core/calendar/solar_terms.h"
 #include "core/numbers/birthday_texts.h"
 
 namespace vessa {
@@ -26,20 +28,31 @@ bool PassesDateCheck(int y, int m, int d) {
   return true;
 }
 
-// The month branch (cycle number) of a date code month*100 + day. The boundaries
-// are the usual days of the twelve jie terms and do not move with a given year.
-int MonthBranchOfCode(int code) {
-  struct Range {
-    int from, to, branch;
-  };
-  static constexpr Range kRanges[] = {
-      {101, 105, 1},    {106, 203, 2},   {204, 305, 3},  {306, 404, 4}, {405, 504, 5},
-      {505, 605, 6},    {606, 706, 7},   {707, 807, 8},  {808, 907, 9}, {908, 1007, 10},
-      {1008, 1106, 11}, {1107, 1207, 0}, {1208, 1231, 1}};
-  for (const auto& r : kRanges) {
-    if (code >= r.from && code <= r.to) return r.branch;
-  }
-  return 1;  // only an impossible date code gets here
+// The month branch a jie opens: 小寒 丑, 立春 寅, 惊蛰 卯 … 大雪 子.
+Branch MonthBranchOfJie(int termIndex) { return Branch::FromIndex(termIndex / 2 + 1); }
+
+// The year whose pillar a moment takes: the year of the last 立春 at or before it.
+int PillarYearOf(const TermInstant& lastJie) {
+  return lastJie.index >= 2 ? lastJie.year : lastJie.year - 1;
+}
+
+// Real time to the jie as time of luck: three days make a year, one day four
+// months, one hour five days, one minute two hours; a year of 360 days, a month
+// of 30. So one day of luck is 720 seconds of real time.
+LuckSpan LuckSpanOf(std::chrono::seconds toJie) {
+  const long long luckDays = toJie.count() / 720;
+  return {static_cast<int>(luckDays / 360), static_cast<int>(luckDays % 360 / 30),
+          static_cast<int>(luckDays % 30)};
+}
+
+// The birth date moved on by a span of luck: years and months on the calendar
+// (a day beyond the month's end falls back to its last day), then the days.
+Date AddSpan(Date birth, const LuckSpan& span) {
+  year_month_day ymd{birth};
+  ymd += years{span.years};
+  ymd += months{span.months};
+  if (!ymd.ok()) ymd = ymd.year() / ymd.month() / last;
+  return sys_days{ymd} + days{span.days};
 }
 
 }  // namespace
@@ -53,23 +66,52 @@ bool IsJieTerm(std::string_view name) {
   return false;
 }
 
-bool IsBeforeTermInstant(const data::ContentStore& store, int year, DateTime moment) {
-  try {
-    const std::string date = FormatDate(DateOf(moment));
-    auto rows = store.All(
-        data::DatabaseFile::Tgcode,
-        data::Formatted(
-            "select top 1 SJ from JQ where YearA = %d  and JQ in "
-            "('立春','惊蛰','清明','立夏','芒种',"
-            "'小暑','立秋','白露','寒露','立冬','大雪','小寒') and FORMAT(SJ,'yyyy-mm-dd') = '%s'",
-            {std::int64_t{year}, date}),
-        data::FailurePolicy::Ignore);
-    if (rows.size() != 1) return false;
-    auto instant = TryParseDateTime(rows.front().Text("SJ"));
-    return instant && moment < *instant;
-  } catch (const std::exception&) {
-    return false;
+std::optional<ChartMoment> FourPillarsAt(DateTime moment) {
+  // The year turns at the instant of 立春 and the month at the instant of its jie,
+  // compared with the moment to the second.
+  const std::optional<TermInstant> lastJie = JieAtOrBefore(moment);
+  const std::optional<TermInstant> nextJie = JieAfter(moment);
+  if (!lastJie.has_value() || !nextJie.has_value()) return std::nullopt;
+
+  const Branch monthBranch = MonthBranchOfJie(lastJie->index);
+  const int pillarYear = PillarYearOf(*lastJie);
+  const Pillar yearPillar{Stem::FromCycle(pillarYear - 3), Branch::FromCycle(pillarYear - 3)};
+  const int mb = monthBranch.Cycle();
+  const int ys = yearPillar.stem.Cycle();
+  // 五虎遁: the month stems of a year start from its year stem.
+  const Stem monthStem = Stem::FromCycle(mb >= 3 && mb <= 11 ? 2 * ys + mb + 8 : 2 * ys + mb);
+
+  // The day by its count from a 甲子 day (1900-02-20 and 2000-01-01 give 甲子 and 戊午).
+  const year_month_day ymd{DateOf(moment)};
+  const int Y = static_cast<int>(ymd.year());
+  const int Mo = static_cast<int>(static_cast<unsigned>(ymd.month()));
+  const int D = static_cast<int>(static_cast<unsigned>(ymd.day()));
+  const int G = Y - 1;
+  const int base = 5 * G + G / 4 - G / 100 + G / 400;
+  int dayOfYear = D;
+  for (int m = 1; m < Mo; ++m) dayOfYear += DaysInMonth(Y, m);
+  const int n = FloorMod(base + dayOfYear + 6015, 60);
+  const Pillar dayPillar{Stem::FromCycle(n % 10), Branch::FromCycle(n % 12)};
+
+  // 23:00 is 子 but keeps the calendar day's pillar (one of the schools' rules).
+  const int H = static_cast<int>(duration_cast<hours>(moment - floor<days>(moment)).count());
+  const Branch hourBranch = Branch::FromCycle((H + 3) / 2);
+  const int ds = dayPillar.stem.Cycle();
+  const Stem hourStem =
+      Stem::FromCycle(hourBranch.Cycle() != 0 ? 2 * ds + hourBranch.Cycle() + 8 : 2 * ds);
+
+  return ChartMoment{{yearPillar, Pillar{monthStem, monthBranch}, dayPillar,
+                      Pillar{hourStem, hourBranch}},
+                     *lastJie,
+                     *nextJie};
+}
+
+bool IsBeforeTermInstant(int year, DateTime moment) {
+  for (int n = 0; n < 24; n += 2) {
+    const auto instant = SolarTermInstant(year, n);
+    if (instant && DateOf(*instant) == DateOf(moment)) return moment < *instant;
   }
+  return false;
 }
 
 std::string ComputeChart(const data::ContentStore& store, BaziChart& chart, int Y, int Mo, int D,
@@ -80,57 +122,38 @@ std::string ComputeChart(const data::ContentStore& store, BaziChart& chart, int 
   chart.hour = H;
   if (!PassesDateCheck(Y, Mo, D)) return std::string(kDateCheckMessage);
 
-  BaziChart c = chart;  // filled whole, then stored
-
-  // Term-day refinement: a birth before the jie instant of its day counts as the day before.
   const year_month_day ymd{year{Y}, month{static_cast<unsigned>(Mo)},
                            day{static_cast<unsigned>(D)}};
-  const bool real_date = ymd.ok();
-  const DateTime moment = real_date ? DateTime{sys_days{ymd}} + hours{H} + minutes{Mi} : DateTime{};
-  const bool before = real_date && IsBeforeTermInstant(store, Y, moment);
-  const int code = Mo * 100 + D - (before ? 1 : 0);
-  c.termShift = before ? -1 : 0;
+  if (!ymd.ok()) return std::string(kDateCheckMessage);
+  const DateTime moment = DateTime{sys_days{ymd}} + hours{H} + minutes{Mi};
+  const std::optional<ChartMoment> at = FourPillarsAt(moment);
+  if (!at.has_value()) return std::string(kDateCheckMessage);
 
-  const Branch monthBranch = Branch::FromCycle(MonthBranchOfCode(code));
-  const int yearBase = code >= 204 ? Y - 3 : Y - 4;  // the year changes at the fixed 02-04
-  const Pillar yearPillar{Stem::FromCycle(yearBase), Branch::FromCycle(yearBase)};
-  const int mb = monthBranch.Cycle();
-  const int ys = yearPillar.stem.Cycle();
-  const Stem monthStem =
-      Stem::FromCycle(mb >= 3 && mb <= 11 ? 2 * ys + mb + 8 : 2 * ys + mb);
-
-  const int G = Y - 1;
-  const int base = 5 * G + G / 4 - G / 100 + G / 400;
-  int dayOfYear = D;
-  for (int m = 1; m < Mo; ++m) dayOfYear += DaysInMonth(Y, m);
-  const int n = FloorMod(base + dayOfYear + 6015, 60);
-  const Pillar dayPillar{Stem::FromCycle(n % 10), Branch::FromCycle(n % 12)};
-
-  // 23:00 is 子 but keeps the calendar day's pillar.
-  const Branch hourBranch = Branch::FromCycle((H + 3) / 2);
-  const int ds = dayPillar.stem.Cycle();
-  const Stem hourStem = Stem::FromCycle(hourBranch.Cycle() != 0 ? 2 * ds + hourBranch.Cycle() + 8
-                                                                : 2 * ds);
-
-  c.pillars = {yearPillar, Pillar{monthStem, monthBranch}, dayPillar, Pillar{hourStem, hourBranch}};
-  c.fetalOrigin = Pillar{monthStem.Next(1), monthBranch.Next(3)}.Name() + " ";
+  BaziChart c = chart;  // filled whole, then stored
+  c.pillars = at->pillars;
+  const TermInstant& lastJie = at->lastJie;
+  const TermInstant& nextJie = at->nextJie;
+  // Born on a jie day before the jie's instant: the day still belongs to the month before.
+  c.termShift = DateOf(nextJie.instant) == DateOf(moment) ? -1 : 0;
+  const Pillar& monthPillar = c.MonthPillar();
+  const Pillar& yearPillar = c.YearPillar();
+  const Pillar& dayPillar = c.DayPillar();
+  c.fetalOrigin = Pillar{monthPillar.stem.Next(1), monthPillar.branch.Next(3)}.Name() + " ";
 
   const bool male = sex == "男";
   c.luckReverse = male ? yearPillar.stem.IsYin() : !yearPillar.stem.IsYin();
 
-  // Days to the neighbouring jie term, never the birth day itself; ⌈j/3⌉, 11 -> 1.
-  int j = 1;
-  if (real_date) {
-    const Date birth{sys_days{ymd}};
-    for (; j <= 32; ++j) {
-      const Date probe = c.luckReverse ? birth - days{j} : birth + days{j};
-      if (IsJieTerm(SolarTermOfDate(probe))) break;
-    }
-    if (j > 32) j = 32;
-  }
-  c.luckStart = (j + 2) / 3;
-  if (c.luckStart != 10) c.luckStart %= 10;
+  // The luck starts after the time to the next jie (forward) or from the last one
+  // (reverse), three days to a year; S is that rounded up and held to 1-10 so the
+  // rows of the luck keep their layout.
+  const DateTime jie = c.luckReverse ? lastJie.instant : nextJie.instant;
+  const auto toJie = std::chrono::abs(std::chrono::duration_cast<seconds>(jie - moment));
+  constexpr long long kSecondsPerLuckYear = 3 * 86400;
+  const long long wholeYears = (toJie.count() + kSecondsPerLuckYear - 1) / kSecondsPerLuckYear;
+  c.luckStart = static_cast<int>(std::clamp(wholeYears, 1LL, 10LL));
   c.luckStartText = std::to_string(c.luckStart);
+  c.luckStartExact = LuckSpanOf(toJie);
+  c.luckStartDate = AddSpan(sys_days{ymd}, c.luckStartExact);
 
   for (std::size_t p = 0; p < 4; ++p) {
     c.hiddenIndex[p] = c.pillars[p].branch.Index();

@@ -6,9 +6,10 @@ namespace vessa {
 
 const std::array<std::string_view, 10> TenGodNames = {"正印", "比肩", "劫财", "食神", "伤官",
                                                       "偏财", "正财", "七杀", "正官", "偏印"};
-const std::array<std::string_view, 12> HiddenStemTable = {"癸",     "癸辛己", "甲丙戊", "乙",
-                                                          "乙戊癸", "庚丙戊", "己丁",   "乙己丁",
-                                                          "戊庚壬", "辛",     "辛丁戊", "壬甲"};
+// Main qi first, then the middle and residual qi (子平 tradition).
+const std::array<std::string_view, 12> HiddenStemTable = {"癸",     "己癸辛", "甲丙戊", "乙",
+                                                          "戊乙癸", "丙戊庚", "丁己",   "己丁乙",
+                                                          "庚壬戊", "辛",     "戊辛丁", "壬甲"};
 
 const std::array<std::string_view, 1001>& ChartNameTable() {
   static const std::array<std::string_view, 1001> table = [] {

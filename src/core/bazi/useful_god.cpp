@@ -8,21 +8,10 @@ namespace vessa {
 using data::DatabaseFile;
 using data::FailurePolicy;
 
-namespace {
-constexpr std::string_view kSeasons[] = {"春", "夏", "秋", "冬"};
-}  // namespace
-
-std::string_view SeasonOfLunarMonthName(std::string_view name) {
-  static constexpr std::string_view kMonths[] = {"一月", "二月", "三月", "四月",   "五月",  "六月",
-                                                 "七月", "八月", "九月", "十月", "十一月", "十二月"};
-  for (std::size_t m = 0; m < 12; ++m) {
-    if (name == kMonths[m]) return kSeasons[m / 3];
-  }
-  return {};
-}
-
-std::string_view SeasonOfSolarMonth(int month) {
-  return month >= 1 && month <= 12 ? kSeasons[(month - 1) / 3] : std::string_view{};
+std::string_view SeasonOfMonthBranch(Branch monthBranch) {
+  static constexpr std::string_view kSeasons[] = {"春", "夏", "秋", "冬"};
+  // 寅 (index 2) opens spring; each season holds three branches.
+  return kSeasons[static_cast<std::size_t>(FloorMod(monthBranch.Index() - 2, 12) / 3)];
 }
 
 std::string SeasonLine(const data::ContentStore& store, std::string_view label,

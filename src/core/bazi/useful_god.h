@@ -3,17 +3,16 @@
 #include <string>
 #include <string_view>
 
+#include "core/calendar/sexagenary.h"
 #include "core/data/content_store.h"
 
 // The useful-god (用神) lines of the readings: the seasonal useful god of the day
 // stem's element and the climate useful god after 穷通宝鉴.
 namespace vessa {
 
-// The season ("春", "夏", "秋", "冬") of a lunar month name such as "十一月"; ""
-// for a leap month, which the detailed reading leaves without a season line.
-std::string_view SeasonOfLunarMonthName(std::string_view monthName);
-// The season of a solar month: 1-3 春, 4-6 夏, 7-9 秋, 10-12 冬.
-std::string_view SeasonOfSolarMonth(int month);
+// The season ("春", "夏", "秋", "冬") of a month by its branch: 寅卯辰 春, 巳午未
+// 夏, 申酉戌 秋, 亥子丑 冬. Every month pillar has one, leap months included.
+std::string_view SeasonOfMonthBranch(Branch monthBranch);
 
 // label + element of the day stem + "生于" + season + "季，" + the seasonal advice + "。"
 std::string SeasonLine(const data::ContentStore& store, std::string_view label,

@@ -1,7 +1,5 @@
 #include "core/calendar/lunar_calendar.h"
 
-#include <cmath>
-
 #include "core/calendar/sexagenary.h"
 
 namespace vessa {
@@ -32,16 +30,6 @@ const std::array<std::uint16_t, 201> LunarYearTable = {
     0xD520,                                                                          // 2100
 };
 
-const std::array<std::int32_t, 24> SolarTermMinutes = {
-    0,      21208,  42467,  63836,  85337,  107014, 128867, 150921, 173149, 195551, 218072, 240693,
-    263343, 285989, 308563, 331033, 353350, 375494, 397447, 419210, 440795, 462224, 483532, 504758,
-};
-
-const std::array<std::string_view, 24> SolarTermNames = {
-    "小寒", "大寒", "立春", "雨水", "惊蛰", "春分", "清明", "谷雨", "立夏", "小满", "芒种", "夏至",
-    "小暑", "大暑", "立秋", "处暑", "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪", "冬至",
-};
-
 namespace {
 
 constexpr std::array<std::string_view, 11> kNumerals = {"日", "一", "二", "三", "四", "五",
@@ -52,7 +40,6 @@ std::uint16_t Word(int year) { return LunarYearTable[static_cast<std::size_t>(ye
 constexpr Date kFirstLunarDay = sys_days{1900y / January / 31};            // lunar 1900-1-1
 constexpr Date kAnchor2000 = sys_days{2000y / February / 5};               // lunar 2000-1-1
 constexpr Date kEndOfRange = sys_days{2101y / January / 1};                // first day outside
-constexpr DateTime kTermBase = sys_days{1900y / January / 6} + 2h + 5min;  // 小寒 1900
 
 // Days from the first day of lunar 1900 to the first day of each lunar year
 // 1900..2101, and the same sums seen from lunar 2000. Both are plain running sums
@@ -149,29 +136,6 @@ Date LunarToSolar(const LunarDate& d) {
   const YearStarts& starts = Starts();
   days += starts.Start(d.year) - starts.Start(2000);
   return kAnchor2000 + std::chrono::days{days};
-}
-
-DateTime SolarTermInstant(int year, int n) {
-  double ms =
-      (year - 1900) * 31556925974.7 + SolarTermMinutes[static_cast<std::size_t>(n)] * 60000.0;
-  // The default rounding mode rounds halves to even.
-  return kTermBase + milliseconds{static_cast<std::int64_t>(std::nearbyint(ms))};
-}
-
-std::string SolarTermOfDate(Date date) {
-  year_month_day ymd{date};
-  int y = static_cast<int>(ymd.year());
-  int m = static_cast<int>(static_cast<unsigned>(ymd.month()));
-  for (int n : {2 * m - 2, 2 * m - 1}) {
-    if (DateOf(SolarTermInstant(y, n)) == date)
-      return std::string(SolarTermNames[static_cast<std::size_t>(n)]);
-  }
-  return {};
-}
-
-std::string SolarTermOfDate(DateTime date) {
-  if (HasTimeOfDay(date)) return {};
-  return SolarTermOfDate(DateOf(date));
 }
 
 std::string GanZhiYearName(int n) {

@@ -7,9 +7,9 @@
 
 #include "core/text/date_text.h"
 
-// The Chinese lunar calendar of the lunar years 1900-2100 and the 24 solar terms
-// of the mean-year formula. Pure functions over constant tables; out-of-range
-// input yields the sentinel results documented on each function.
+// The Chinese lunar calendar of the lunar years 1900-2100. Pure functions over
+// constant tables; out-of-range input yields the sentinel results documented on
+// each function. The solar terms are in solar_terms.h.
 namespace vessa {
 
 struct LunarDate {
@@ -30,10 +30,6 @@ inline constexpr int kLunarLastYear = 2100;
 // (0 none); 0xF marks "no leap month, and last year's leap month has 30 days".
 extern const std::array<std::uint16_t, 201> LunarYearTable;
 
-// Offsets in minutes of the 24 terms from the start of the mean year, 小寒 first.
-extern const std::array<std::int32_t, 24> SolarTermMinutes;
-extern const std::array<std::string_view, 24> SolarTermNames;
-
 // year in [1900, 2100]. 0 or the month [1, 12] after which the leap month falls.
 int LunarLeapMonth(int year);
 // 0 without a leap month, else 29 or 30 (read from the next year's word).
@@ -51,13 +47,6 @@ bool IsValidLunarDate(const LunarDate& d);
 // 0001-01-01 when the lunar date is not valid.
 Date LunarToSolar(const LunarDate& d);
 inline constexpr Date kNoSolarDate = Date{std::chrono::year{1} / 1 / 1};
-
-// Beijing wall-clock instant of term n [0, 23] of solar year `year`.
-DateTime SolarTermInstant(int year, int n);
-// The name of the term whose instant falls on the date, or "". A date-time that
-// carries a time of day never matches.
-std::string SolarTermOfDate(Date date);
-std::string SolarTermOfDate(DateTime date);
 
 // n >= 0 is the position in the sexagenary cycle (lunar year - 1864): "甲子(鼠年)".
 // A negative n yields "".

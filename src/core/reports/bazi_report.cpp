@@ -123,9 +123,9 @@ void WriteBaziReport(const ReadingEnv& env, const Panel& panel, const BirthInput
     const BirthMoment b = BirthMomentOf(panel, birth);
     const std::string elementText = WriteChartBlock(env, panel, birth, b, true, chart, out);
     const LunarDate lunar = SolarToLunar(b.solar);
-    const std::string_view season = SeasonOfLunarMonthName(LunarMonthName(lunar.month, lunar.leap));
-    if (!season.empty())
-      out.AddLine(SeasonLine(env.store, "用神喜忌：日主天干", season, std::string(chart.DayPillar().stem.Name())));
+    out.AddLine(SeasonLine(env.store, "用神喜忌：日主天干",
+                           SeasonOfMonthBranch(chart.MonthPillar().branch),
+                           chart.DayPillar().stem.Name()));
     WriteClimateAndCount(env, chart, elementText, out);
     out.AddLine(kBaziSeparator);
     out.AddLine("");
@@ -136,10 +136,8 @@ void WriteBaziReport(const ReadingEnv& env, const Panel& panel, const BirthInput
     out.AddLine(kBaziSeparator);
     out.AddLine("");
     out.AddLine("袁天罡称骨算命：");
-    // Born on a jie day before its instant: the bone weight takes the month before.
-    std::string month = birth.lunarMonthText;
-    if (chart.termShift == -1) month = month == "1" ? "12" : std::to_string(text::ToInt(month) - 1);
-    WriteBoneWeight(env, birth, month, out);
+    // 称骨 counts lunar months: the plain lunar month, as the bone-weight reading has it.
+    WriteBoneWeight(env, birth, birth.lunarMonthText, out);
     out.AddLine("");
     Compute(env, b, chart);
     out.AddLine(kBaziSeparator);
@@ -163,7 +161,8 @@ void WriteBirthInfoReport(const ReadingEnv& env, BirthInfoMode mode, const Panel
   Guarded([&] {
     const BirthMoment b = BirthMomentOf(panel, birth);
     const std::string elementText = WriteChartBlock(env, panel, birth, b, false, chart, out);
-    out.AddLine(SeasonLine(env.store, "四季用神：日主天干", SeasonOfSolarMonth(b.month),
+    out.AddLine(SeasonLine(env.store, "四季用神：日主天干",
+                           SeasonOfMonthBranch(chart.MonthPillar().branch),
                            chart.DayPillar().stem.Name()));
     WriteClimateAndCount(env, chart, elementText, out);
     out.AddLine("");
