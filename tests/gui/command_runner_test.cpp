@@ -81,3 +81,5 @@ int RunCommandRunnerTests(int argc, char** argv) {
 }
 
 #include "command_runner_test.moc"
+
+static const bool kCommandRunnerRegistered = vessa::test::RegisterSuite("CommandRunner", RunCommandRunnerTests);

@@ -65,4 +65,18 @@ QStringList MenuEntries(const QAction& menuAction) {
   return entries;
 }
 
+namespace {
+std::map<std::string, SuiteRunner>& SuiteMap() {
+  static std::map<std::string, SuiteRunner> suites;
+  return suites;
+}
+}  // namespace
+
+bool RegisterSuite(const char* name, SuiteRunner run) {
+  SuiteMap().emplace(name, run);
+  return true;
+}
+
+const std::map<std::string, SuiteRunner>& Suites() { return SuiteMap(); }
+
 }  // namespace vessa::test

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <map>
+#include <string>
 #include <vector>
 
 #include "gui/shell/message_seam.h"
@@ -11,6 +13,12 @@ class QObject;
 class QWidget;
 
 namespace vessa::test {
+
+// A window test suite registers itself; main runs every one, in the order of
+// their names, so a new test file needs no other edit.
+using SuiteRunner = int (*)(int argc, char** argv);
+bool RegisterSuite(const char* name, SuiteRunner run);
+const std::map<std::string, SuiteRunner>& Suites();
 
 struct Message {
   MessageKind kind;

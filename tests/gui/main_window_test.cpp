@@ -981,3 +981,5 @@ int RunMainWindowTests(int argc, char** argv) {
 }
 
 #include "main_window_test.moc"
+
+static const bool kMainWindowRegistered = vessa::test::RegisterSuite("MainWindow", RunMainWindowTests);

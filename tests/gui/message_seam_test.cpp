@@ -96,3 +96,5 @@ int RunMessageSeamTests(int argc, char** argv) {
 }
 
 #include "message_seam_test.moc"
+
+static const bool kMessageSeamRegistered = vessa::test::RegisterSuite("MessageSeam", RunMessageSeamTests);

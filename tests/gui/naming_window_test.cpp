@@ -310,3 +310,5 @@ int RunNamingWindowTests(int argc, char** argv) {
 }
 
 #include "naming_window_test.moc"
+
+static const bool kNamingWindowRegistered = vessa::test::RegisterSuite("NamingWindow", RunNamingWindowTests);

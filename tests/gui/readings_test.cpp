@@ -439,3 +439,5 @@ int RunReadingsTests(int argc, char** argv) {
 }
 
 #include "readings_test.moc"
+
+static const bool kReadingsRegistered = vessa::test::RegisterSuite("Readings", RunReadingsTests);

@@ -264,3 +264,5 @@ int RunResultColumnsTests(int argc, char** argv) {
 }
 
 #include "result_columns_test.moc"
+
+static const bool kResultColumnsRegistered = vessa::test::RegisterSuite("ResultColumns", RunResultColumnsTests);
