@@ -36,8 +36,8 @@ TEST(NameReading, LayoutWithTheShippedData) {
   EXPECT_EQ(L[8], "人格: 14 凶 得分(总分30)：21");
   EXPECT_EQ(L[9], "总格: 18 吉 得分(总分20)：20");
   EXPECT_EQ(L[10], "外格: 5 吉 得分(总分10)：10");
-  EXPECT_EQ(L[11], "三才: 木火金得分(总分20)：16");
-  EXPECT_EQ(L[12], "综合总分: 84");
+  EXPECT_EQ(L[11], "三才: 木火金得分(总分20)：14");  // 木火金 is graded 凶多于吉 (5)
+  EXPECT_EQ(L[12], "综合总分: 82");
   // Grid blocks in the order 天格 人格 地格 总格 外格.
   EXPECT_EQ(L[16], "【天格12的解析】：天格数是先祖留传下来的，其数理对人影响不大。");
   EXPECT_EQ(L[18], NumberText(store, 12, 0) + NumberText(store, 12, 1));
@@ -64,9 +64,18 @@ TEST(NameReading, LayoutWithTheShippedData) {
   EXPECT_TRUE(text::StartsWith(L[75], "【总格18数理暗示】："));
   EXPECT_TRUE(text::StartsWith(L[77], "【外格5数理暗示】："));
   EXPECT_TRUE(text::StartsWith(L[81], "【总评及建议】:"));
-  EXPECT_TRUE(text::StartsWith(L[83], "【系统综合评分】: 84分，吉，"));
+  // The word follows the score; the key's own rating is a sentence of its own.
+  EXPECT_TRUE(text::StartsWith(L[83], "【系统综合评分】: 82分，吉。三才木火金配置评为凶多于吉，")) << L[83];
   EXPECT_EQ(L[85], "--以上测算紧着参考------------------------------------------------");
   for (std::size_t i : {53u, 55u, 59u, 69u, 81u}) EXPECT_GT(text::CharCount(L[i]), 20u) << i;
+}
+
+TEST(NameReading, ScoreBands) {
+  const std::pair<double, const char*> bands[] = {{100, "大吉"}, {90, "大吉"}, {89.5, "吉"},
+                                                  {80, "吉"},    {79, "半吉"}, {70, "半吉"},
+                                                  {69.5, "凶"},  {60, "凶"},   {59.5, "大凶"},
+                                                  {-1, "大凶"}};
+  for (auto [score, word] : bands) EXPECT_EQ(ScoreBand(score), word) << score;
 }
 
 TEST(NameReading, HeaderHourAndAge) {
@@ -100,7 +109,7 @@ TEST_F(DamagedNameData, NoDetailedRowDropsTheThreeTalentBlock) {
   EXPECT_TRUE(text::StartsWith(L[51], "【天格12数理暗示】："));
   // The stored three-talent reading sums up instead.
   EXPECT_GT(text::CharCount(L[63]), 40u);
-  EXPECT_EQ(L[65], "【系统综合评分】: " + std::string("84分"));
+  EXPECT_EQ(L[65], "【系统综合评分】: " + std::string("82分，吉。"));
 }
 
 TEST_F(DamagedNameData, AMissingNumberRowLeavesTwoBlanks) {

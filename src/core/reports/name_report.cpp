@@ -18,6 +18,18 @@ std::string Score(double v) { return text::FloatToText(v); }
 
 }  // namespace
 
+std::string_view ScoreBand(double score) {
+  if (score >= 90) return "大吉";
+  if (score >= 80) return "吉";
+  if (score >= 70) return "半吉";
+  if (score >= 60) return "凶";
+  return "大凶";
+}
+
+namespace {
+
+}  // namespace
+
 void NameReport(const ReadingEnv& env, const BirthInput& birth, ReportBuffer& out) {
   const auto& store = env.store;
   out.Clear();
@@ -117,10 +129,13 @@ void NameReport(const ReadingEnv& env, const BirthInput& birth, ReportBuffer& ou
     out.AddLine("");
   }
 
-  std::string summary, rating = Score(sum) + "分";
+  // The word comes from the score itself; the key's stored rating follows as its
+  // own sentence, so the two can never contradict each other.
+  std::string summary, rating = Score(sum) + "分，" + std::string(ScoreBand(sum)) + "。";
   if (talents) {
     summary = talents->Text("zongping");
-    rating += "，" + talents->Text("pingfen");
+    if (const std::string stored = talents->Text("pingfen"); !stored.empty())
+      rating += "三才" + K + "配置评为" + stored;
   } else {
     // Without a detailed row the stored three-talent reading sums the name up.
     summary =

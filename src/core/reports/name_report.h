@@ -16,6 +16,10 @@ inline constexpr std::string_view kNameClosing =
 // and the summary. Clears out first. A failing stroke, grade or number lookup
 // throws SilentAbort and a failing sancai2009 lookup ReportedError; the lines
 // written before stay in out.
+// The word of an overall name score: 90 and above 大吉, 80-89 吉, 70-79 半吉,
+// 60-69 凶, below 60 大凶.
+std::string_view ScoreBand(double score);
+
 void NameReport(const ReadingEnv& env, const BirthInput& birth, ReportBuffer& out);
 
 }  // namespace vessa
