@@ -31,9 +31,9 @@ const std::vector<Command>& Commands() {
       c.push_back({reading.cliName, "[PANEL]", reading.summary,
                    [&reading](Context& ctx) { return RunPaneReading(ctx, reading); }});
     }
-    c.push_back({"naming", "SURNAME [--one] [--pick N] [--test GIVEN]",
-                 "the naming assistant: stroke proposals, the characters of proposal N, the test of "
-                 "a given name",
+    c.push_back({"naming", "SURNAME [--one] [--pick N [--all]] [--test GIVEN]",
+                 "the naming assistant: stroke proposals, the characters of proposal N fit for a "
+                 "name (60 at most; --all: the whole stroke-table row), the test of a given name",
                  RunNaming});
     return c;
   }();

@@ -6,10 +6,15 @@
 
 namespace vessa::cli {
 
+namespace {
+constexpr std::size_t kListedCharacters = 60;
+}  // namespace
+
 int RunNaming(Context& ctx) {
   std::string surname;
   bool two = true;
   int pick = 0;
+  bool all = false;
   std::string test;
   bool testing = false;
   for (std::size_t i = 0; i < ctx.args.size(); ++i) {
@@ -18,6 +23,8 @@ int RunNaming(Context& ctx) {
       two = false;
     } else if (a == "--pick" && i + 1 < ctx.args.size()) {
       pick = ParseInt(ctx.args[++i], "--pick", 1, 100000);
+    } else if (a == "--all") {
+      all = true;
     } else if (a == "--test" && i + 1 < ctx.args.size()) {
       test = ctx.args[++i];
       testing = true;
@@ -31,6 +38,10 @@ int RunNaming(Context& ctx) {
   if (surname.empty()) throw UsageError("give the surname");
   data::ContentStore store(ctx.exe_folder);
   const auto proposals = NameProposals(store, surname, two);
+  if (proposals.empty()) {
+    ctx.error = std::string(kNoProposals);
+    return kInputMessage;
+  }
   for (const auto& p : proposals) ctx.out.Line(ProposalText(p, two, false));
   if (pick > 0) {
     if (pick > static_cast<int>(proposals.size())) {
@@ -39,8 +50,14 @@ int RunNaming(Context& ctx) {
     }
     const NameProposal& p = proposals[static_cast<std::size_t>(pick - 1)];
     ctx.out.Line("");
-    ctx.out.Line("名第一字:" + CharactersWithStrokes(store, p.first));
-    if (two) ctx.out.Line("名第两字:" + CharactersWithStrokes(store, p.second));
+    // The characters fit for a name, as the window lists them (60 at most);
+    // --all gives the whole row of the stroke table.
+    const auto characters = [&](int strokes) {
+      return all ? CharactersWithStrokes(store, strokes)
+                 : NameCharactersWithStrokes(store, strokes, kListedCharacters);
+    };
+    ctx.out.Line("名第一字:" + characters(p.first));
+    if (two) ctx.out.Line("名第两字:" + characters(p.second));
   }
   if (testing) {
     ctx.out.Line("");

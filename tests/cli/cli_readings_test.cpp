@@ -10,6 +10,7 @@
 #include "core/reports/bazi_report.h"
 #include "core/reports/name_report.h"
 #include "reading_fixtures.h"
+#include "cli_run.h"
 #include "test_support.h"
 
 namespace vessa {
@@ -17,20 +18,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-  int status;
-  std::string out, err;
-};
-
-CliRun Cli(const fs::path& folder, const std::string& args) {
-  test::TempDir tmp;
-  CliRun r;
-  r.status = test::RunCommand(
-      (folder / "vessa-cli").string() + " " + args + " 2>" + (tmp.path() / "err").string(), r.out);
-  r.err = test::ReadFile(tmp.path() / "err");
-  return r;
-}
-CliRun Cli(const std::string& args) { return Cli(test::BinDir(), args); }
+using test::Cli;
+using test::CliRun;
 
 int ThisYear() {
   std::time_t now = std::time(nullptr);

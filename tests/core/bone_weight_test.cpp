@@ -4,6 +4,7 @@
 
 #include "core/bazi/bone_weight.h"
 #include "core/bazi/useful_god.h"
+#include "core/data/sql_text.h"
 #include "core/text/errors.h"
 #include "core/text/text.h"
 #include "test_support.h"
@@ -165,6 +166,48 @@ TEST(UsefulGods, MissingRowsLeaveTheFixedWords) {
   EXPECT_EQ(SeasonLine(store, "用神喜忌：日主天干", "春", "甲"),
             "用神喜忌：日主天干木生于春季，。");
   EXPECT_EQ(ClimateLine(store, "甲", "寅"), "穷通宝鉴调候用神：甲木生于寅月，");
+}
+
+}  // namespace
+}  // namespace vessa
+
+namespace vessa {
+namespace {
+
+// The year weights as published with the 称骨歌 (in the order of the cycle from
+// 甲子), against the shipped table: 癸亥 weighs 7 钱.
+TEST(BoneWeight, YearWeightsAsPublished) {
+  const double published[60] = {1.2, 0.9, 0.6, 0.7, 1.2, 0.5, 0.9, 0.8, 0.7, 0.8,  // 甲子
+                                1.5, 0.9, 1.6, 0.8, 0.8, 1.9, 1.2, 0.6, 0.8, 0.7,  // 甲戌
+                                0.5, 1.5, 0.6, 1.6, 1.5, 0.7, 0.9, 1.2, 1.0, 0.7,  // 甲申
+                                1.5, 0.6, 0.5, 1.4, 1.4, 0.9, 0.7, 0.7, 0.9, 1.2,  // 甲午
+                                0.8, 0.7, 1.3, 0.5, 1.4, 0.5, 0.9, 1.7, 0.5, 0.7,  // 甲辰
+                                1.2, 0.8, 0.8, 0.6, 1.9, 0.6, 0.8, 1.6, 1.0, 0.7};  // 甲寅
+  data::ContentStore store(test::BinDir());
+  for (int y = 1984; y < 2044; ++y) {
+    const std::string stored = store.Text(
+        data::DatabaseFile::Dream, "Select weight from chenggu1 where year =" + data::Quoted(std::to_string(y)),
+        0, data::FailurePolicy::Report);
+    EXPECT_DOUBLE_EQ(text::ToFloat(stored), published[y - 1984]) << y;
+  }
+}
+
+// Verses as the standard 称骨歌 gives them, the 3.7 verse among them.
+TEST(BoneWeight, VersesOfTheStandardSong) {
+  data::ContentStore store(test::BinDir());
+  const std::pair<const char*, const char*> verses[] = {
+      {"21", "短命非业谓大空，平生灾难事重重，凶祸频临陷逆境，终世困苦事不成。"},
+      {"23", "此命推来骨格轻，求谋作事事难成，妻儿兄弟应难许，别处他乡作散人。"},
+      {"29", "初年运限未曾亨，纵有功名在后成，须过四旬才可立，移居改姓始为良。"},
+      {"37", "此命般般事不成，弟兄少力自孤行，虽然祖业须微有，来得明时去不明。"},
+  };
+  for (auto [code, verse] : verses) {
+    EXPECT_EQ(store.Text(data::DatabaseFile::Dream,
+                         "Select content,content2 from chenggu where weight =" + data::Quoted(code),
+                         0, data::FailurePolicy::Report),
+              verse)
+        << code;
+  }
 }
 
 }  // namespace

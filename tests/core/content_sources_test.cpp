@@ -1,6 +1,8 @@
 // The content sources as the build stores them.
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <map>
 #include <set>
 
 #include "core/text/gbk.h"
@@ -8,6 +10,7 @@
 #include "core/text/tsv.h"
 #include "core/data/content_store.h"
 #include "core/data/scramble.h"
+#include "core/names/luck_class.h"
 #include "test_support.h"
 
 namespace vessa {
@@ -17,9 +20,8 @@ namespace fs = std::filesystem;
 
 std::vector<fs::path> Sources() {
   std::vector<fs::path> files;
-  for (const char* folder :
-       {"db/dream", "db/MorFile", "db/MorBirth", "db/Tgcode", "src/core/numbers/data"}) {
-    for (const auto& entry : fs::directory_iterator(test::SourceDir() / folder)) {
+  for (const char* folder : {"db", "src/core"}) {
+    for (const auto& entry : fs::recursive_directory_iterator(test::SourceDir() / folder)) {
       if (entry.path().extension() == ".tsv") files.push_back(entry.path());
     }
   }
@@ -42,7 +44,7 @@ TEST(ContentSources, EveryTextIsGbk) {
 
 // Texts that should differ never repeat within a column.
 TEST(ContentSources, NoTextRepeatsWithinItsColumn) {
-  const std::set<std::string> keyLike = {"num", "weight", "title", "djc", "jx",
+  const std::set<std::string> keyLike = {"num", "weight", "title", "djc", "jx", "level", "reason",
                                          "tg",  "dz",     "wh",    "sj",  "key"};
   for (const auto& file : Sources()) {
     if (file.filename() == "bihua.tsv") continue;
@@ -88,6 +90,112 @@ TEST(ContentSources, ScrambledColumnsRoundTrip) {
   }
   EXPECT_GE(checked, 125 + 120);
   EXPECT_EQ(beeps, 0);
+}
+
+}  // namespace
+}  // namespace vessa
+
+namespace vessa {
+namespace {
+
+// Columns that hold keys, codes or fixed words rather than texts of ours.
+bool IsKeyColumn(const std::string& column) {
+  static const std::set<std::string> kKeys = {"num", "weight", "djc", "jx",     "tg",      "dz",
+                                              "wh",  "sj",     "key", "char",   "level",   "number",
+                                              "id",  "Cid",    "ID",  "GuaCode", "zhiwen", "bihua",
+                                              "hanzi", "reason", "gn", "YearA", "JQ", "SJ", "type",
+                                              "label", "topic", "line", "year", "month2", "day2",
+                                              "time", "hz", "jiazi", "ShiShen", "layin"};
+  return kKeys.count(column) > 0;
+}
+
+// Where the form of a text is given to us and must stay: the day-of-month birthday
+// texts (ASCII punctuation), the quoted birthday rows with their stray blanks,
+// and the omen pages laid out as clock spans and paired hours.
+bool FormIsGiven(const fs::path& file, const std::string& key) {
+  const std::string name = file.filename().string();
+  if (name == "birthday_texts.tsv") {
+    const std::int64_t k = text::ToInt(key);
+    return (k >= 1 && k <= 31) || k == 101 || k == 1231;
+  }
+  return name == "omens.tsv";
+}
+
+// The ASCII marks that have full-width forms in Chinese prose, and blanks. A full
+// stop between digits is a decimal point; "<p>" marks paragraphs.
+std::string VoiceFaults(std::string_view value) {
+  std::string faults;
+  const std::string text = text::ReplaceAll(text::ReplaceAll(value, "<p>", ""), "</p>", "");
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    const bool decimal = c == '.' && i > 0 && i + 1 < text.size() &&
+                         std::isdigit(static_cast<unsigned char>(text[i - 1])) &&
+                         std::isdigit(static_cast<unsigned char>(text[i + 1]));
+    if ((std::string_view(",.;:?!()\"'").find(c) != std::string_view::npos && !decimal) ||
+        c == ' ') {
+      faults += c == ' ' ? std::string("blank") : std::string(1, c);
+      faults += " at " + std::to_string(i) + "; ";
+    }
+  }
+  return faults;
+}
+
+TEST(ContentSources, OurTextsUseChinesePunctuationAndNoStrayBlanks) {
+  for (const auto& file : Sources()) {
+    const tsv::Table table = tsv::ReadFile(file.string());
+    for (const auto& row : table.rows) {
+      if (FormIsGiven(file, row[0])) continue;
+      for (std::size_t c = 0; c < table.columns.size(); ++c) {
+        if (IsKeyColumn(table.columns[c])) continue;
+        std::string_view value = row[c];
+        // The intelligence texts open with fixed words that carry their own blanks.
+        if (file.filename() == "constellation_iq.tsv") value = value.substr(value.find("。") + 3);
+        EXPECT_EQ(VoiceFaults(value), "")
+            << file.filename() << " " << table.columns[c] << " " << row[0] << ": " << row[c];
+      }
+    }
+  }
+}
+
+// The readings of the 81 numbers each speak of their own number, not one template
+// with the number swapped.
+TEST(ContentSources, NumberReadingsAreNotOneTemplate) {
+  const tsv::Table table =
+      tsv::ReadFile((test::SourceDir() / "db" / "MorFile" / "81.tsv").string());
+  const int as = table.Column("as"), content = table.Column("content");
+  int withQiRen = 0;
+  std::map<std::string, int> openings;  // the first four characters of every sentence
+  for (const auto& row : table.rows) {
+    const std::string reading = row[static_cast<std::size_t>(as)] + row[static_cast<std::size_t>(content)];
+    if (text::Contains(reading, "其人")) ++withQiRen;
+    std::string sentence;
+    for (std::string_view c : text::Chars(reading)) {
+      if (c == "。" || c == "！" || c == "？" || c == "；") {
+        if (text::CharCount(sentence) >= 4) ++openings[std::string(text::Mid(sentence, 1, 4))];
+        sentence.clear();
+      } else {
+        sentence += c;
+      }
+    }
+  }
+  EXPECT_LE(withQiRen, 10);
+  for (const auto& [opening, count] : openings) EXPECT_LE(count, 5) << opening;
+}
+
+// Each number keeps the verdict of the luck lists, and its verse reads as the
+// tradition has it (14: 惟靠坚毅).
+TEST(ContentSources, NumberReadingsKeepTheLuckListsVerdicts) {
+  const tsv::Table table =
+      tsv::ReadFile((test::SourceDir() / "db" / "MorFile" / "81.tsv").string());
+  ASSERT_EQ(table.rows.size(), 81u);
+  for (const auto& row : table.rows) {
+    const int n = static_cast<int>(text::ToInt(row[0]));
+    EXPECT_EQ(row[static_cast<std::size_t>(table.Column("jx"))],
+              "（" + std::string(LuckClassName(LuckClassOf(n))) + "）")
+        << n;
+  }
+  EXPECT_EQ(table.rows[13][static_cast<std::size_t>(table.Column("yy"))],
+            "忍得苦难，必有后福，是成是败，惟靠坚毅");
 }
 
 }  // namespace

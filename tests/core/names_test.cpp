@@ -9,6 +9,7 @@
 #include "core/text/text.h"
 #include "core/data/scramble.h"
 #include "core/names/five_grids.h"
+#include "core/names/name_characters.h"
 #include "core/names/luck_class.h"
 #include "core/names/number_texts.h"
 #include "core/names/naming_assistant.h"
@@ -297,6 +298,45 @@ TEST(NamesShippedData, CommonNamesFindTheirTexts) {
     EXPECT_TRUE(row) << n;
   }
   EXPECT_GE(*numbers.rbegin(), 60);
+}
+
+}  // namespace
+}  // namespace vessa
+
+namespace vessa {
+namespace {
+
+// The character lists offer only characters of levels 1 and 2 of the 通用规范汉字表,
+// level 1 first, never one unfit for a name, never a radical or component.
+TEST(NameCharacters, OnlyCommonCharactersFitForAName) {
+  data::ContentStore store(test::BinDir());
+  const auto rows = store.All(data::DatabaseFile::MorFile, "select num, hanzi from bihua",
+                              data::FailurePolicy::Report);
+  ASSERT_GT(rows.size(), 30u);
+  std::size_t offered = 0;
+  for (const auto& row : rows) {
+    const std::string list = NameCharactersOf(row.Text(std::size_t{1}));
+    int lastLevel = 1;
+    for (std::string_view c : text::Chars(list)) {
+      const int level = CommonCharacterLevel(c);
+      ASSERT_TRUE(level == 1 || level == 2) << c;
+      ASSERT_GE(level, lastLevel) << c << " in row " << row.Text(std::size_t{0});
+      lastLevel = level;
+      ASSERT_FALSE(IsUnfitForName(c)) << c;
+      ++offered;
+    }
+  }
+  EXPECT_GT(offered, 5000u);
+  // Characters users found in the lists, and radicals shown as characters.
+  for (const char* c : {"厕", "淫", "蛔", "痢", "丧", "残", "刂", "冂", "亻", "氵", "辶"}) {
+    EXPECT_FALSE(UnfitReason(c).empty()) << c;
+    for (const auto& row : rows) EXPECT_FALSE(text::Contains(NameCharactersOf(row.Text(std::size_t{1})), c)) << c;
+  }
+  // Good name characters stay: 明 (level 1), 瑾 and 琦 (level 2).
+  for (const char* c : {"明", "瑾", "琦", "涵", "轩"}) {
+    EXPECT_TRUE(text::Contains(NameCharactersWithStrokes(store, StrokeCount(store, c)), c)) << c;
+  }
+  EXPECT_EQ(text::CharCount(NameCharactersWithStrokes(store, 10, 60)), 60u);
 }
 
 }  // namespace

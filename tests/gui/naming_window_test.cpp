@@ -195,8 +195,10 @@ void NamingWindowTest::pickFillsTheCharactersOfTheSelectedProposal() {
   QVERIFY(two.size() >= 2);
   List(*n)->setCurrentIndex(1);
   Press(*n, "取名");
-  const QString first = QString::fromStdString(CharactersWithStrokes(f.Store(), two[1].first));
-  const QString second = QString::fromStdString(CharactersWithStrokes(f.Store(), two[1].second));
+  // The characters of each count fit for a name.
+  const QString first = QString::fromStdString(NameCharactersWithStrokes(f.Store(), two[1].first));
+  const QString second =
+      QString::fromStdString(NameCharactersWithStrokes(f.Store(), two[1].second));
   QVERIFY(!first.isEmpty());
   QVERIFY(!second.isEmpty());
   QVERIFY(first != second);
@@ -209,7 +211,7 @@ void NamingWindowTest::pickFillsTheCharactersOfTheSelectedProposal() {
   QVERIFY(!one.empty());
   Press(*n, "取名");
   QCOMPARE(First(*n)->toPlainText(),
-           QString::fromStdString(CharactersWithStrokes(f.Store(), one[0].first)));
+           QString::fromStdString(NameCharactersWithStrokes(f.Store(), one[0].first)));
   QCOMPARE(Second(*n)->toPlainText(), QString());
   QVERIFY(f.recorder.Messages().empty());
 }
@@ -227,6 +229,8 @@ void NamingWindowTest::oneLetterSurnameHasNoProposals() {
   QCOMPARE(Named<QLineEdit>(*n, "TestSurname")->text(), QStringLiteral("a"));
   QCOMPARE(List(*n)->count(), 0);
   QCOMPARE(List(*n)->currentIndex(), -1);
+  // The empty list says why instead of showing nothing.
+  QCOMPARE(List(*n)->placeholderText(), QStringLiteral("没有符合三才五格的笔画组合"));
 
   First(*n)->setPlainText(QStringLiteral("旧字"));
   Second(*n)->setPlainText(QStringLiteral("旧字"));

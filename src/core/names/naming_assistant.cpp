@@ -5,6 +5,7 @@
 #include "core/data/scramble.h"
 #include "core/data/sql_text.h"
 #include "core/names/five_grids.h"
+#include "core/names/name_characters.h"
 
 namespace vessa {
 
@@ -80,6 +81,11 @@ std::string CharactersWithStrokes(const data::ContentStore& store, int strokes) 
   return store.Text(DatabaseFile::MorFile,
                     data::Formatted("select hanzi from bihua where num = '%s'", {count}), 0,
                     FailurePolicy::Cancel);
+}
+
+std::string NameCharactersWithStrokes(const data::ContentStore& store, int strokes,
+                                      std::size_t limit) {
+  return NameCharactersOf(CharactersWithStrokes(store, strokes), limit);
 }
 
 std::optional<std::string> StoredThreeTalentReading(const data::Query& query,

@@ -44,6 +44,12 @@ std::string ProposalText(const NameProposal& p, bool twoCharacters, bool afterSw
 
 // Every character that has the stroke count ("" when none); fails under "cancel".
 std::string CharactersWithStrokes(const data::ContentStore& store, int strokes);
+// Those of them fit for a given name (name_characters.h), at most `limit` (0: all).
+std::string NameCharactersWithStrokes(const data::ContentStore& store, int strokes,
+                                      std::size_t limit = 0);
+
+// What the list shows when a surname gets no proposal at all.
+inline constexpr std::string_view kNoProposals = "没有符合三才五格的笔画组合";
 
 inline constexpr std::string_view kNoReading = "无结果,请听下回分解";
 

@@ -133,6 +133,8 @@ void TFrmChangeName::FillProposals(bool afterSwitch) {
   for (const NameProposal& p : proposals_)
     proposalList_->addItem(ToQString(ProposalText(p, two, afterSwitch)));
   proposalList_->setCurrentIndex(proposals_.empty() ? -1 : 0);
+  // Say why the list is empty rather than show nothing; the line is no proposal.
+  if (proposals_.empty()) proposalList_->setPlaceholderText(ToQString(kNoProposals));
 }
 
 void TFrmChangeName::OnPick() {
@@ -141,11 +143,11 @@ void TFrmChangeName::OnPick() {
   const int index = proposalList_->currentIndex();
   if (index < 0 || index >= static_cast<int>(proposals_.size())) return;
   const NameProposal& p = proposals_[static_cast<std::size_t>(index)];
-  if (const std::string chars = CharactersWithStrokes(store_, p.first); !chars.empty()) {
+  if (const std::string chars = NameCharactersWithStrokes(store_, p.first); !chars.empty()) {
     firstCharacters_->appendPlainText(ToQString(chars));
   }
   if (TwoCharacters()) {
-    if (const std::string chars = CharactersWithStrokes(store_, p.second); !chars.empty()) {
+    if (const std::string chars = NameCharactersWithStrokes(store_, p.second); !chars.empty()) {
       secondCharacters_->appendPlainText(ToQString(chars));
     }
   }
