@@ -35,6 +35,8 @@ const std::vector<Command>& Commands() {
                  "the naming assistant: stroke proposals, the characters of proposal N fit for a "
                  "name (60 at most; --all: the whole stroke-table row), the test of a given name",
                  RunNaming});
+    c.push_back({"article", "KEY", "an article of the library (a1 … a8, b1 … b13)", RunArticle});
+    c.push_back({"articles", "", "the keys and titles of the articles", RunArticles});
     return c;
   }();
   return commands;

@@ -12,6 +12,8 @@ int RunTerms(Context& ctx);
 int RunInput(Context& ctx);
 int RunChart(Context& ctx);
 int RunNaming(Context& ctx);
+int RunArticle(Context& ctx);
+int RunArticles(Context& ctx);
 // Any reading of the pane: the panel options, the reading, its outcome as the
 // exit status.
 int RunPaneReading(Context& ctx, const Reading& reading);

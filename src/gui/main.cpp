@@ -8,6 +8,7 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationDisplayName(QStringLiteral("Vessa八字软件"));
+  QApplication::setApplicationVersion(QStringLiteral(VESSA_VERSION));
   QApplication::setWindowIcon(vessa::ProgramIcon());
   QApplication::setDesktopFileName(QStringLiteral("vessa"));
   // QApplication hands the machine's locale to the C library; the core writes

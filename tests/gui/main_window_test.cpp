@@ -706,9 +706,18 @@ void MainWindowTest::everyReadingCommandRunsItsInputStep() {
 }
 
 void MainWindowTest::unboundCommandsAreDisabledAndDoNothing() {
-  const QSet<QString> bound = {"退出系统", "退出(&E)", "八字测算", "八字详批", "姓名测算",
-                               "姓名详批", "星座测算", "星座详批", "生辰信息", "称骨算命",
-                               "血型论命", "三才吉凶", "起名宝典"};
+  const QSet<QString> bound = {
+      "退出系统", "退出(&E)", "八字测算", "八字详批", "姓名测算", "姓名详批", "星座测算",
+      "星座详批", "生辰信息", "称骨算命", "血型论命", "三才吉凶", "起名宝典",
+      // the shell's own commands
+      "新建测算", "打开记录...", "保存测算", "另存测算", "打印设置...", "打印结果", "打印(&P)..",
+      "保存(&S)..", "QQ服务(&Q)", "软件升级", "帮助主题", "公司主页", "给我们发邮件", "关于系统",
+      "客户服务", "生男生女",
+      // the articles
+      "姓名原理", "什么是八字", "所谓三才", "称骨算命法", "血型测命", "八字与起名的重要性",
+      "吉祥宝宝起名方法 ", "择日生子（紧参考）", "命自我立", "三世因果经", "心命歌", "太上感应篇",
+      "孝经", "孝悌歌", "孝顺歌", "亲恩歌", "孝道良心歌", "闺训千字文", "孔子与小儿论", "朱子治家格言",
+      "百忍歌"};
   TFrmmain w;
   w.show();
   QVERIFY(QTest::qWaitForWindowExposed(&w));

@@ -48,7 +48,10 @@ TFrmmain::TFrmmain(QWidget* parent, std::filesystem::path dataFolder)
       content_(dataFolder.empty()
                    ? std::filesystem::path(QCoreApplication::applicationDirPath().toStdString())
                    : std::move(dataFolder)),
-      resultPointSize_(kDefaultResultPointSize) {
+      resultPointSize_(kDefaultResultPointSize),
+      // Letter paper with half-inch margins, as the pane's print-out has always had.
+      printLayout_(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(12.7, 12.7, 12.7, 12.7),
+                   QPageLayout::Millimeter) {
   setWindowTitle(QStringLiteral("Vessa生辰八字排盘算命软件"));
   // A stored text with a broken pair sounds the system's beep while it is read.
   content_.SetBeep([] { QApplication::beep(); });
@@ -169,6 +172,7 @@ void TFrmmain::BindCommands() {
     BindCommand(QString::fromUtf8(caption), [this] { OnConstellationReading(); });
   }
   BindCommand(QStringLiteral("起名宝典"), [this] { OnNamingAssistant(); });
+  BindShellActions();
 }
 
 int TFrmmain::BindCommand(const QString& caption, std::function<void()> action,
@@ -213,6 +217,7 @@ void TFrmmain::RunPaneReading(const Reading& reading) {
       break;
   }
   if (!outcome.paneChanged) return;
+  savedFile_.clear();  // a new reading is a new document
   ShowReport();
   if (outcome.scrollToTop) {
     ScrollResultToTop();

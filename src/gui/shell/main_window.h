@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPageLayout>
 #include <QPointer>
 #include <QString>
 
@@ -13,6 +14,7 @@
 #include "core/data/content_store.h"
 #include "core/reports/reading.h"
 #include "core/reports/report_buffer.h"
+#include "gui/shell/file_seam.h"
 
 class QComboBox;
 class QPlainTextEdit;
@@ -59,6 +61,8 @@ class TFrmmain : public QMainWindow {
 
   // The nominal size of the result pane's font (the print-out uses it too).
   int ResultPointSize() const { return resultPointSize_; }
+  // The page layout of the pane's print-out.
+  const QPageLayout& PrintLayout() const { return printLayout_; }
 
   const data::ContentStore& Content() const { return content_; }
   // The three-talent lookup's query, bound to MorFile each time the window is shown.
@@ -81,6 +85,16 @@ class TFrmmain : public QMainWindow {
 
   void OnConstellationReading();
   void OnNamingAssistant();
+
+  // The shell's own commands (shell_actions.cpp): a new reading, text files in and
+  // out of the pane, page setup and printing, articles, help and the static windows.
+  void BindShellActions();
+  void OnNewReading();
+  void OnOpenRecord();
+  void OnSave(bool askName);
+  void OnPageSetup();
+  void OnPrint();
+  QFont PrintFont() const;
   // The environment of the readings: the databases and this year.
   int CurrentYear() const;
   void OnFontSizeChosen(int index);
@@ -93,6 +107,9 @@ class TFrmmain : public QMainWindow {
   QPointer<TFrmChangeName> naming_;
   CommandMap commands_;
   int resultPointSize_;
+  QPageLayout printLayout_;  // of the pane's print-out, set by "打印设置..."
+  QString savedFile_;        // where "保存测算" saves the pane's reading again
+  TextEncoding savedEncoding_ = TextEncoding::Utf8;
 
   InputPanel* panel_ = nullptr;
   QWidget* resultArea_ = nullptr;

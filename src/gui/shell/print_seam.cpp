@@ -1,6 +1,7 @@
 #include "gui/shell/print_seam.h"
 
 #include <QFontMetrics>
+#include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -21,7 +22,23 @@ std::unique_ptr<QPrinter> PdfPrinter() {
   return printer;
 }
 
+PageSetupAnswerer& PageAnswerer() {
+  static PageSetupAnswerer answerer;
+  return answerer;
+}
+
 }  // namespace
+
+void SetPageSetupAnswerer(PageSetupAnswerer answerer) { PageAnswerer() = std::move(answerer); }
+
+std::optional<QPageLayout> AskPageSetup(QWidget* parent, const QPageLayout& layout) {
+  if (PageAnswerer()) return PageAnswerer()(layout);
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPageLayout(layout);
+  QPageSetupDialog dialog(&printer, parent);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return printer.pageLayout();
+}
 
 void SetPrintToPdf(const QString& fileName) { PdfFile() = fileName; }
 void ClearPrintToPdf() { PdfFile().clear(); }
