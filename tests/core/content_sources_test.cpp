@@ -47,7 +47,8 @@ TEST(ContentSources, NoTextRepeatsWithinItsColumn) {
   const std::set<std::string> keyLike = {"num", "weight", "title", "djc", "jx", "level", "reason",
                                          "tg",  "dz",     "wh",    "sj",  "key"};
   for (const auto& file : Sources()) {
-    if (file.filename() == "bihua.tsv") continue;
+    // Tables of facts, not texts: stroke rows and the cells of the folk table.
+    if (file.filename() == "bihua.tsv" || file.filename() == "qinggong.tsv") continue;
     const tsv::Table table = tsv::ReadFile(file.string());
     for (std::size_t c = 0; c < table.columns.size(); ++c) {
       if (keyLike.count(table.columns[c])) continue;
