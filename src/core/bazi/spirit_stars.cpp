@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <algorithm>
 #include <stdexcept>
 
 #include "core/text/errors.h"
@@ -63,25 +64,59 @@ StarRule ParseStarRule(std::string_view line) {
   return rule;
 }
 
-std::vector<std::string> ReadRuleFile(const std::filesystem::path& file) {
+namespace {
+
+// "shensha/niangan.txt": how a line names a rule file.
+std::string RuleFileName(const std::filesystem::path& file) {
+  return "shensha/" + file.filename().string();
+}
+
+std::string_view StarsOfFile(const std::filesystem::path& file) {
+  const StarFile* rules = FindStarFile(file.filename().string());
+  return rules ? rules->stars : std::string_view("神煞");
+}
+
+}  // namespace
+
+std::vector<std::string> ReadRuleFile(const std::filesystem::path& file, data::FailureLog* log) {
+  const auto note = [&](std::string_view what) {
+    if (log) log->Note("规则文件 " + RuleFileName(file) + " " + std::string(what) + "：" +
+                       std::string(StarsOfFile(file)) + "缺失");
+    return std::vector<std::string>{};
+  };
+  std::error_code ec;
+  const auto status = std::filesystem::status(file, ec);
+  if (ec || !std::filesystem::exists(status)) {
+    throw SilentAbort("cannot read the rule file " + file.string());
+  }
+  // A folder, FIFO or device is no rule file; opening a FIFO would wait forever.
+  if (!std::filesystem::is_regular_file(status)) return note("不是普通文件");
   std::ifstream in(file, std::ios::binary);
   if (!in) throw SilentAbort("cannot read the rule file " + file.string());
   std::ostringstream ss;
   ss << in.rdbuf();
   if (in.bad()) throw SilentAbort("cannot read the rule file " + file.string());
-  return SplitLines(gbk::ToUtf8(ss.str()));
+  const std::string bytes = ss.str();
+  if (bytes.empty()) return note("为空");
+  // UTF-8 Chinese often passes as GBK byte for byte, so a file that is valid
+  // UTF-8 with anything beyond ASCII counts as UTF-8. Its lines are still read as
+  // GBK, as they always were: what they match stays, and the log says the rest is lost.
+  const bool beyondAscii = std::any_of(bytes.begin(), bytes.end(),
+                                       [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+  if (!gbk::IsValidGbk(bytes) || (beyondAscii && text::IsValidUtf8(bytes))) note("不是GBK文本");
+  return SplitLines(gbk::ToUtf8(bytes));
 }
 
 namespace {
 
 bool EveryLine(std::size_t, const BaziChart&) { return true; }
-// nianzhi.txt: lines 1-14; line 3 only when the luck runs forward, line 4 only in reverse.
+// nianzhi.txt: line 3 only when the luck runs forward, line 4 only in reverse (and
+// nothing after line 14, the file's line limit).
 bool YearBranchLines(std::size_t n, const BaziChart& c) {
   if (n == 3) return !c.luckReverse;
   if (n == 4) return c.luckReverse;
-  return n <= 14;
+  return true;
 }
-bool FirstSevenLines(std::size_t n, const BaziChart&) { return n <= 7; }
 
 bool YearStemRule(const StarRule::Item& item, std::size_t, const StarTarget& t,
                   const BaziChart& c) {
@@ -118,6 +153,31 @@ bool DayHourRule(const StarRule::Item& item, std::size_t, const StarTarget& t,
 }
 
 const Pillar* NoComputedStars(const BaziChart&) { return nullptr; }
+
+// A line the parser reads but whose rules it cannot use as written: no star name,
+// no item at all, or items beyond the twenty-first. Items without ":" and empty
+// values are accepted as the reader accepts them.
+void NoteSkippedParts(data::FailureLog& log, std::string_view file, std::size_t lineNo,
+                      std::string_view line, const StarRule& rule) {
+  const std::string where = "规则文件 shensha/" + std::string(file) + " 第" + std::to_string(lineNo) + "行";
+  if (rule.name.empty()) {
+    log.Note(where + "没有神煞名，不会被读取");
+  } else if (rule.items.empty()) {
+    log.Note(where + "没有规则项，不会被读取");
+  } else {
+    const std::string list =
+        text::Trim(text::ReplaceAll(line, std::string(text::Mid(line, 1, kStarNameWidth)), ""));
+    std::size_t items = 0;
+    for (std::size_t b = 0; b <= list.size();) {
+      const std::size_t comma = std::min(list.find(',', b), list.size());
+      if (!text::Trim(std::string_view(list).substr(b, comma - b)).empty()) ++items;
+      b = comma + 1;
+    }
+    if (items > kStarItemsPerLine) {
+      log.Note(where + "超过" + std::to_string(kStarItemsPerLine) + "项，多出的不会被读取");
+    }
+  }
+}
 const Pillar* FromYear(const BaziChart& c) { return &c.YearPillar(); }
 const Pillar* FromDay(const BaziChart& c) { return &c.DayPillar(); }
 
@@ -125,13 +185,13 @@ const Pillar* FromDay(const BaziChart& c) { return &c.DayPillar(); }
 
 const std::array<StarFile, 7>& StarFiles() {
   static const std::array<StarFile, 7> files = {{
-      {"niangan.txt", EveryLine, YearStemRule, NoComputedStars},
-      {"nianzhi.txt", YearBranchLines, YearBranchRule, FromYear},
-      {"yuezhi.txt", EveryLine, MonthBranchRule, NoComputedStars},
-      {"rigan.txt", EveryLine, DayStemRule, NoComputedStars},
-      {"rizhi.txt", FirstSevenLines, DayBranchRule, FromDay},
-      {"rizhu.txt", EveryLine, PillarRule, NoComputedStars},
-      {"rizhus.txt", EveryLine, DayHourRule, NoComputedStars},
+      {"niangan.txt", "年干神煞", 0, EveryLine, YearStemRule, NoComputedStars},
+      {"nianzhi.txt", "年支神煞", 14, YearBranchLines, YearBranchRule, FromYear},
+      {"yuezhi.txt", "月支神煞", 0, EveryLine, MonthBranchRule, NoComputedStars},
+      {"rigan.txt", "日干神煞", 0, EveryLine, DayStemRule, NoComputedStars},
+      {"rizhi.txt", "日支神煞", 7, EveryLine, DayBranchRule, FromDay},
+      {"rizhu.txt", "日柱神煞", 0, EveryLine, PillarRule, NoComputedStars},
+      {"rizhus.txt", "日时神煞", 0, EveryLine, DayHourRule, NoComputedStars},
   }};
   return files;
 }
@@ -144,10 +204,10 @@ const StarFile* FindStarFile(std::string_view name) {
 }
 
 std::string StarsOf(const std::filesystem::path& folder, std::string_view file,
-                    PillarSlot target, const BaziChart& c) {
+                    PillarSlot target, const BaziChart& c, data::FailureLog* log) {
   const StarFile* rules = FindStarFile(file);
   if (!rules) throw std::invalid_argument("no spirit-star rule file " + std::string(file));
-  const std::vector<std::string> lines = ReadRuleFile(folder / "shensha" / file);
+  const std::vector<std::string> lines = ReadRuleFile(folder / "shensha" / file, log);
   if (lines.empty()) return {};
 
   const Pillar& p = c.At(target);
@@ -156,8 +216,17 @@ std::string StarsOf(const std::filesystem::path& folder, std::string_view file,
   std::string result;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const std::size_t lineNo = i + 1;
+    const bool blank = text::Trim(lines[i]).empty();
+    if (rules->lineLimit > 0 && lineNo > rules->lineLimit) {
+      if (!blank && log) {
+        log->Note("规则文件 shensha/" + std::string(file) + " 第" + std::to_string(lineNo) +
+                  "行超出前" + std::to_string(rules->lineLimit) + "行，不会被读取");
+      }
+      continue;
+    }
     if (!rules->readsLine(lineNo, c)) continue;
     const StarRule rule = ParseStarRule(lines[i]);
+    if (log && !blank) NoteSkippedParts(*log, file, lineNo, lines[i], rule);
     for (const auto& item : rule.items) {
       if (rules->matches(item, lineNo, t, c)) result += " " + rule.name;
     }
@@ -174,14 +243,14 @@ std::string StarsOf(const std::filesystem::path& folder, std::string_view file,
 }
 
 std::string PillarStarLine(const std::filesystem::path& folder, const BaziChart& chart,
-                           PillarSlot pillar) {
+                           PillarSlot pillar, data::FailureLog* log) {
   static constexpr std::string_view kLabels[] = {"年柱：", "月柱：", "日柱：", "时柱："};
   // The hour line leaves out the day-and-hour file.
   const std::size_t files = pillar == PillarSlot::Hour ? 6 : 7;
   std::string joined;
   for (std::size_t f = 0; f < files; ++f) {
     if (f > 0) joined += " ";
-    joined += StarsOf(folder, StarFiles()[f].name, pillar, chart);
+    joined += StarsOf(folder, StarFiles()[f].name, pillar, chart, log);
   }
   return std::string(kLabels[static_cast<int>(pillar)]) + text::Trim(joined);
 }

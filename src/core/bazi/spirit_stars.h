@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/bazi/bazi_chart.h"
+#include "core/data/failure_log.h"
 
 // Spirit stars from the seven rule files of the folder "shensha" beside the
 // program. Each call reads its file again, so edited rules apply at once.
@@ -29,8 +30,11 @@ inline constexpr std::size_t kStarValueBytes = 10;  // GBK bytes
 // Parses one line of a rule file as the reader sees it.
 StarRule ParseStarRule(std::string_view line);
 
-// Reads a rule file as GBK lines; throws SilentAbort when it cannot be read.
-std::vector<std::string> ReadRuleFile(const std::filesystem::path& file);
+// Reads a rule file as GBK lines. A missing or unreadable file throws SilentAbort
+// (the reading stops). A file that is empty, not GBK text, or not a regular file
+// gives no lines, and the log (when given) is told what went missing.
+std::vector<std::string> ReadRuleFile(const std::filesystem::path& file,
+                                      data::FailureLog* log = nullptr);
 
 // The chart characters one rule is matched against, for one target pillar.
 struct StarTarget {
@@ -43,6 +47,8 @@ struct StarTarget {
 // matches, and which of the three computed stars follow its rules.
 struct StarFile {
   std::string_view name;
+  std::string_view stars;  // what goes missing when the file fails: "年干神煞"
+  std::size_t lineLimit;   // the lines after it are never read; 0 for no limit
   bool (*readsLine)(std::size_t lineNo, const BaziChart& chart);  // lineNo counts from 1
   bool (*matches)(const StarRule::Item& item, std::size_t lineNo, const StarTarget& target,
                   const BaziChart& chart);
@@ -58,11 +64,12 @@ const StarFile* FindStarFile(std::string_view name);
 // The stars one rule file ("niangan.txt" …) gives one target pillar, separated by
 // one blank ("" when none). folder is the program's folder. Throws SilentAbort
 // when the file cannot be read, std::invalid_argument for an unknown file name.
+// The log, when given, is told of a file that fails and of lines the rules skip.
 std::string StarsOf(const std::filesystem::path& folder, std::string_view file,
-                    PillarSlot target, const BaziChart& chart);
+                    PillarSlot target, const BaziChart& chart, data::FailureLog* log = nullptr);
 
 // "年柱：" … "时柱：" + the stars of every rule file for that pillar.
 std::string PillarStarLine(const std::filesystem::path& folder, const BaziChart& chart,
-                           PillarSlot pillar);
+                           PillarSlot pillar, data::FailureLog* log = nullptr);
 
 }  // namespace vessa

@@ -6,6 +6,7 @@
 #include "core/text/text.h"
 #include "core/data/access_dialect.h"
 #include "core/data/connection_pool.h"
+#include "core/data/failure_log.h"
 
 namespace vessa::data {
 namespace {
@@ -80,8 +81,12 @@ std::vector<Row> Query::Open(std::string_view access_sql, FailurePolicy policy,
     const std::string sql = TranslateAccessSql(access_sql);
     return RowsOf(pool_ ? pool_->Run(path, sql, all_rows) : RunOnce(path, sql, all_rows));
   } catch (const EngineError& e) {
-    if (policy == FailurePolicy::Ignore) return {};
-    Raise(e, policy);
+    if (policy != FailurePolicy::Ignore) Raise(e, policy);
+    if (failures_) {
+      const std::string path = DataSourceOf(connection_);
+      failures_->LookupFailed(path.substr(path.find_last_of('/') + 1), TranslateAccessSql(access_sql));
+    }
+    return {};
   }
 }
 
@@ -92,7 +97,9 @@ std::optional<Row> Query::First(std::string_view access_sql, FailurePolicy polic
 }
 
 ContentStore::ContentStore(std::filesystem::path folder)
-    : folder_(std::move(folder)), pool_(std::make_shared<ConnectionPool>()) {}
+    : folder_(std::move(folder)),
+      pool_(std::make_shared<ConnectionPool>()),
+      failures_(std::make_shared<FailureLog>()) {}
 
 std::string ContentStore::Connection(DatabaseFile file) const {
   // The folder as the platform reports it, with its trailing separator, then the
@@ -142,8 +149,9 @@ std::shared_ptr<const void> ContentStore::DerivedAny(
                             });
                           });
   } catch (const EngineError& e) {
-    if (policy == FailurePolicy::Ignore) return nullptr;
-    Raise(e, policy);
+    if (policy != FailurePolicy::Ignore) Raise(e, policy);
+    failures_->LookupFailed(FileName(file), name);
+    return nullptr;
   }
 }
 

@@ -42,6 +42,7 @@ class Row {
 };
 
 class ConnectionPool;
+class FailureLog;
 
 // A query object: a connection string and one statement at a time, read-only.
 // Bound to a store's pool it reuses the file's connection while the file is
@@ -50,8 +51,9 @@ class ConnectionPool;
 class Query {
  public:
   Query() = default;
-  explicit Query(std::string connection, std::shared_ptr<ConnectionPool> pool = nullptr)
-      : connection_(std::move(connection)), pool_(std::move(pool)) {}
+  explicit Query(std::string connection, std::shared_ptr<ConnectionPool> pool = nullptr,
+                 std::shared_ptr<FailureLog> failures = nullptr)
+      : connection_(std::move(connection)), pool_(std::move(pool)), failures_(std::move(failures)) {}
   void SetConnection(std::string connection) { connection_ = std::move(connection); }
   const std::string& Connection() const { return connection_; }
   bool IsBound() const { return !connection_.empty(); }
@@ -65,6 +67,7 @@ class Query {
  private:
   std::string connection_;
   std::shared_ptr<ConnectionPool> pool_;
+  std::shared_ptr<FailureLog> failures_;  // told of failures under Ignore
 };
 
 class ContentStore {
@@ -80,7 +83,11 @@ class ContentStore {
   std::string TgcodeConnection() const;
   std::string Connection(DatabaseFile file) const;
   // A query object on the file that shares the store's connections.
-  Query QueryOn(DatabaseFile file) const { return Query(Connection(file), pool_); }
+  Query QueryOn(DatabaseFile file) const { return Query(Connection(file), pool_, failures_); }
+
+  // The log of what went missing during the current command (lookups that failed
+  // under Ignore, rule files that could not be used).
+  FailureLog& Failures() const { return *failures_; }
 
   // The lookup pattern: a query object on the file, one statement, first row.
   std::optional<Row> First(DatabaseFile file, std::string_view access_sql,
@@ -122,6 +129,7 @@ class ContentStore {
   std::filesystem::path folder_;
   std::function<void()> beep_;
   std::shared_ptr<ConnectionPool> pool_;
+  std::shared_ptr<FailureLog> failures_;
 };
 
 // The file path named by "Data Source=" in a connection string ("" when absent).

@@ -76,7 +76,7 @@ std::string WriteChartBlock(const ReadingEnv& env, const Panel& panel, const Bir
   out.AddLine("四柱神煞：");
   out.AddLine("");
   for (PillarSlot p : {PillarSlot::Year, PillarSlot::Month, PillarSlot::Day, PillarSlot::Hour}) {
-    out.AddLine(PillarStarLine(store.Folder(), chart, p));
+    out.AddLine(PillarStarLine(store.Folder(), chart, p, &store.Failures()));
   }
   out.AddLine("");
   for (auto& line : MinorLuckRows(chart, L)) out.AddLine(std::move(line));

@@ -4,6 +4,7 @@
 #include "core/reports/bazi_report.h"
 #include "core/reports/name_report.h"
 #include "core/reports/reading.h"
+#include "core/data/failure_log.h"
 #include "core/text/errors.h"
 #include "core/text/text.h"
 
@@ -85,6 +86,7 @@ ReadingOutcome RunReading(const Reading& reading, ReadingInput input, const Read
   ReadingOutcome outcome;
   outcome.scrollToTop = reading.scrollToTop;
   const std::size_t revision = target.out.Revision();
+  env.store.Failures().Clear();
   try {
     if (input == ReadingInput::PanelNames) {
       target.birth.surname = text::Trim(panel.surname);
@@ -106,6 +108,11 @@ ReadingOutcome RunReading(const Reading& reading, ReadingInput input, const Read
     outcome.message = e.what();
   }
   outcome.paneChanged = target.out.Revision() != revision;
+  // A reading that went on with pieces missing says so; a stop outranks it.
+  outcome.missing = env.store.Failures().TakeLines();
+  if (outcome.kind == OutcomeKind::Done && !outcome.missing.empty()) {
+    outcome.kind = OutcomeKind::DoneWithMissing;
+  }
   return outcome;
 }
 

@@ -91,6 +91,11 @@ std::string ToUtf8(std::string_view bytes) {
   return out;
 }
 
+bool IsValidGbk(std::string_view bytes) {
+  std::string out;
+  return FromGbk().Run(bytes, out, 1);
+}
+
 bool IsEncodable(std::string_view utf8) {
   std::string out;
   return ToGbk().Run(utf8, out, 0);

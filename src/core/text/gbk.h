@@ -13,6 +13,8 @@ namespace vessa::gbk {
 std::string FromUtf8(std::string_view utf8);
 // GBK bytes -> UTF-8. A byte sequence that is not GBK becomes '?'.
 std::string ToUtf8(std::string_view gbk);
+// True when the bytes are GBK text throughout.
+bool IsValidGbk(std::string_view bytes);
 // True when every character of the UTF-8 text exists in GBK.
 bool IsEncodable(std::string_view utf8);
 

@@ -204,6 +204,15 @@ void TFrmmain::RunPaneReading(const Reading& reading) {
   const ReadingEnv env{content_, CurrentYear(), &adoqName_};
   ReadingTarget target{birth_, chart_, report_};
   const ReadingOutcome outcome = RunReading(reading, env, CurrentPanel(), target);
+  // Pieces a damaged file left out are said in the status bar, never hidden and
+  // never in a box that stops the user.
+  QStringList missing;
+  for (const std::string& line : outcome.missing) missing << ToQString(line);
+  if (missing.isEmpty()) {
+    statusBar()->clearMessage();
+  } else {
+    statusBar()->showMessage(missing.join(QStringLiteral("；")));
+  }
   switch (outcome.kind) {
     case OutcomeKind::InputMessage:
       ShowPrompt(ToQString(outcome.message));
