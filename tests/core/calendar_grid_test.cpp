@@ -7,6 +7,7 @@
 #include "core/calendar/solar_terms.h"
 #include "core/input/birth_input.h"
 #include "core/text/date_text.h"
+#include "core/text/gbk.h"
 
 // The perpetual calendar's tables, names, festivals and month grid.
 namespace vessa {
@@ -337,6 +338,19 @@ TEST(MonthGrid, TextsAndColoursByPrecedence) {
   EXPECT_EQ(SolarFestivalOf(D(2009, 6, 21), 21), "父亲节");
   EXPECT_EQ(CalendarTermOf(D(2015, 2, 19)), "雨水");
   EXPECT_EQ(CalendarTermOf(D(2014, 9, 8)), "白露");
+}
+
+TEST(MonthGrid, EveryTextOfEveryMonthIsGbkText) {
+  for (int y = kCalendarFirstYear; y <= kCalendarLastYear; ++y) {
+    for (unsigned m = 1; m <= 12; ++m) {
+      const MonthGrid grid = BuildMonthGrid(D(y, m, 1));
+      ASSERT_TRUE(gbk::IsEncodable(grid.zodiac) && gbk::IsEncodable(grid.constellation)) << y;
+      for (const MonthCell& cell : grid.cells) {
+        ASSERT_EQ(cell.visible, !cell.lunarText.empty()) << y << "-" << m << " " << cell.day;
+        ASSERT_TRUE(gbk::IsEncodable(cell.lunarText)) << cell.lunarText;
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QEvent>
+#include <QFrame>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -28,6 +29,7 @@ const QColor kPaper(0xfb, 0xf7, 0xec);
 const QColor kPaperTop(0xfa, 0xf2, 0xdd);
 const QColor kPaperBottom(0xee, 0xda, 0xaa);
 const QColor kBand(0xef, 0xe4, 0xc9);
+const QColor kEdge(0xb9, 0xa7, 0x7f);
 const QColor kCinnabar(0x9e, 0x1b, 0x14);
 const QColor kInk(0x5a, 0x1a, 0x0c);
 const QColor kWeekendRed(0xd0, 0x1c, 0x14);
@@ -122,6 +124,14 @@ void TFRM_Date::BuildFrame() {
   markPalette.setColor(QPalette::Window, kMarkColor);
   mark_->setPalette(markPalette);
   mark_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  // Today's cell keeps a thin cinnabar frame wherever the mark goes.
+  todayFrame_ = new QFrame(this);
+  todayFrame_->setObjectName(QStringLiteral("TodayFrame"));
+  todayFrame_->resize(kMarkSize);
+  todayFrame_->setStyleSheet(
+      QStringLiteral("QFrame { border: 1px solid #9e1b14; border-radius: 2px; }"));
+  todayFrame_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  todayFrame_->hide();
 
   // The title: year and month, the spinner of the one chosen, and "今天".
   const QFont titleFont = SongFont(17, true);
@@ -290,6 +300,10 @@ void TFRM_Date::paintEvent(QPaintEvent*) {
   }
   p.fillRect(QRect(6, kBottomTop - 4, width() - 12, 1), kCinnabar);
   p.fillRect(QRect(0, height() - 2, width(), 2), kCinnabar);
+  // An edge of its own, for desktops that draw no frame.
+  p.setPen(kEdge);
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void TFRM_Date::ShowCurrentDate() {
@@ -327,6 +341,18 @@ void TFRM_Date::Render(Date date) {
   if (grid_.selectedCell > 0) {
     const QLabel* selected = numbers_[static_cast<std::size_t>(grid_.selectedCell - 1)];
     mark_->move(selected->x() - 1, selected->y() + 1);
+  }
+  // Today's frame, when today lies in the month shown.
+  const year_month_day today{today_()};
+  todayFrame_->hide();
+  if (static_cast<int>(today.year()) == grid_.year &&
+      static_cast<int>(static_cast<unsigned>(today.month())) == grid_.month) {
+    for (int c = 1; c <= kMonthGridCells; ++c) {
+      if (grid_.Cell(c).day != static_cast<int>(static_cast<unsigned>(today.day()))) continue;
+      const QLabel* cell = numbers_[static_cast<std::size_t>(c - 1)];
+      todayFrame_->move(cell->x() - 1, cell->y() + 1);
+      todayFrame_->show();
+    }
   }
   constellation_->setText(ToQString(grid_.constellation));
 }

@@ -70,6 +70,7 @@ class TFRM_Date : public QDialog {
   std::array<QLabel*, kMonthGridCells> numbers_{};
   std::array<QLabel*, kMonthGridCells> lunarTexts_{};
   QWidget* mark_ = nullptr;
+  QWidget* todayFrame_ = nullptr;
   QLabel* yearLabel_ = nullptr;
   QLabel* monthLabel_ = nullptr;
   CalendarSpinner* yearSpinner_ = nullptr;
