@@ -1,9 +1,15 @@
+#include <cstdio>
 #include <string>
 
-#include "core/calendar/lunar_calendar.h"
-#include "core/calendar/solar_terms.h"
 #include "cli/commands.h"
+#include "cli/json.h"
+#include "core/calendar/calendar_tables.h"
+#include "core/calendar/lunar_calendar.h"
+#include "core/calendar/month_grid.h"
+#include "core/calendar/solar_terms.h"
 #include "core/text/date_text.h"
+#include "core/text/gbk.h"
+#include "core/text/text.h"
 
 namespace vessa::cli {
 
@@ -14,6 +20,21 @@ Date DateArgument(const std::string& text) {
   if (!d) throw UsageError("'" + text + "' is not a date of the form YYYY-MM-DD");
   return *d;
 }
+
+// A colour as the web writes it: "#RRGGBB".
+std::string ColorText(CalendarColor c) {
+  char text[8];
+  std::snprintf(text, sizeof text, "#%02X%02X%02X", c.r, c.g, c.b);
+  return text;
+}
+
+// The text followed by blanks up to `width` columns, a Chinese character two.
+std::string PadTo(const std::string& s, std::size_t width) {
+  const std::size_t used = gbk::ByteLength(s);
+  return used >= width ? s + " " : s + text::Blanks(width - used);
+}
+
+constexpr std::size_t kMonthColumn = 8;  // "星期三" and two blanks
 
 }  // namespace
 
@@ -63,6 +84,73 @@ int RunTerms(Context& ctx) {
   for (int n = 0; n < 24; ++n) {
     ctx.out.Line(std::string(SolarTermNames[static_cast<std::size_t>(n)]) + "\t" +
                  FormatDateTimeSeconds(*SolarTermInstant(year, n)));
+  }
+  return kDone;
+}
+
+int RunMonth(Context& ctx) {
+  std::vector<std::string> numbers;
+  bool json = false;
+  for (const auto& a : ctx.args) {
+    if (a == "--json") {
+      json = true;
+    } else {
+      numbers.push_back(a);
+    }
+  }
+  if (numbers.size() != 2) throw UsageError("expected Y M");
+  const int y = ParseInt(numbers[0], "the year", 1, 9999);
+  const int m = ParseInt(numbers[1], "the month", 1, 12);
+  if (y < kCalendarFirstYear || y > kCalendarLastYear) {
+    char month[16];
+    std::snprintf(month, sizeof month, "%04d-%02d", y, m);
+    ctx.error = std::string(month) + "不在万年历的范围内（" + std::to_string(kCalendarFirstYear) +
+                "-01至" + std::to_string(kCalendarLastYear) + "-12）。";
+    return kInputMessage;
+  }
+  const MonthGrid grid = BuildMonthGrid(MakeDate(y, static_cast<unsigned>(m), 1));
+
+  if (json) {
+    std::string cells = "[";
+    for (int c = 1; c <= kMonthGridCells; ++c) {
+      const MonthCell& cell = grid.Cell(c);
+      if (c > 1) cells += ",";
+      cells += JsonObject()
+                   .Number("cell", c)
+                   .Number("day", cell.day)
+                   .Text("lunarText", cell.lunarText)
+                   .Text("color", ColorText(cell.lunarColor))
+                   .Bool("visible", cell.visible)
+                   .str();
+    }
+    cells += "]";
+    ctx.out.Line(JsonObject()
+                     .Number("year", grid.year)
+                     .Number("month", grid.month)
+                     .Text("zodiac", grid.zodiac)
+                     .Raw("cells", cells)
+                     .str());
+    return kDone;
+  }
+
+  ctx.out.Line(std::to_string(grid.year) + "年" + std::to_string(grid.month) + "月 " + grid.zodiac);
+  std::string header;
+  for (const char* name : {"星期日", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"}) {
+    header += PadTo(name, kMonthColumn);
+  }
+  ctx.out.Line(text::TrimRight(header));
+  for (int row = 0; row * 7 < kMonthGridCells; ++row) {
+    std::string days, texts;
+    bool any = false;
+    for (int c = row * 7 + 1; c <= row * 7 + 7 && c <= kMonthGridCells; ++c) {
+      const MonthCell& cell = grid.Cell(c);
+      any = any || cell.visible;
+      days += PadTo(cell.visible ? cell.dayText : "", kMonthColumn);
+      texts += PadTo(cell.visible ? cell.lunarText : "", kMonthColumn);
+    }
+    if (!any) continue;
+    ctx.out.Line(text::TrimRight(days));
+    ctx.out.Line(text::TrimRight(texts));
   }
   return kDone;
 }

@@ -20,10 +20,14 @@ const std::vector<Command>& Commands() {
         {"lunar", "FROM [TO]", "lunar date of every day from FROM to TO (YYYY-MM-DD)", RunLunar},
         {"solar", "Y M D [--leap]", "solar date of a lunar date", RunSolar},
         {"terms", "YEAR", "the 24 solar terms of a year, 小寒 first", RunTerms},
+        {"month", "Y M [--json]",
+         "the perpetual calendar's grid of a month of 1901-2100: each day over its lunar day, "
+         "festival or term",
+         RunMonth},
         {"input", "[PANEL] [--kind bazi|name|constellation] --json",
          "the birth data that the input step makes of the panel, as JSON", RunInput},
-        {"chart", "[PANEL] --json", "the birth data and the four-pillar chart of the panel, as JSON",
-         RunChart},
+        {"chart", "[PANEL] --json",
+         "the birth data and the four-pillar chart of the panel, as JSON", RunChart},
     };
     // Every reading of the pane that has a command.
     for (const Reading& reading : Readings()) {

@@ -9,6 +9,7 @@ namespace vessa::cli {
 int RunLunar(Context& ctx);
 int RunSolar(Context& ctx);
 int RunTerms(Context& ctx);
+int RunMonth(Context& ctx);
 int RunInput(Context& ctx);
 int RunChart(Context& ctx);
 int RunNaming(Context& ctx);

@@ -717,7 +717,9 @@ void MainWindowTest::unboundCommandsAreDisabledAndDoNothing() {
       "姓名原理", "什么是八字", "所谓三才", "称骨算命法", "血型测命", "八字与起名的重要性",
       "吉祥宝宝起名方法 ", "择日生子（紧参考）", "命自我立", "三世因果经", "心命歌", "太上感应篇",
       "孝经", "孝悌歌", "孝顺歌", "亲恩歌", "孝道良心歌", "闺训千字文", "孔子与小儿论", "朱子治家格言",
-      "百忍歌"};
+      "百忍歌",
+      // the windows
+      "万年历法"};
   TFrmmain w;
   w.show();
   QVERIFY(QTest::qWaitForWindowExposed(&w));

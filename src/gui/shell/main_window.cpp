@@ -18,6 +18,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "core/text/text.h"
+#include "gui/calendar/calendar_window.h"
+#include "gui/names/naming_window.h"
 #include "gui/shell/command_runner.h"
 #include "gui/shell/command_table.h"
 #include "gui/shell/command_widgets.h"
@@ -25,8 +28,6 @@
 #include "gui/shell/message_seam.h"
 #include "gui/shell/qt_text.h"
 #include "gui/shell/result_font.h"
-#include "core/text/text.h"
-#include "gui/names/naming_window.h"
 
 namespace vessa {
 namespace {
@@ -48,10 +49,11 @@ TFrmmain::TFrmmain(QWidget* parent, std::filesystem::path dataFolder)
       content_(dataFolder.empty()
                    ? std::filesystem::path(QCoreApplication::applicationDirPath().toStdString())
                    : std::move(dataFolder)),
+      today_(LocalToday),
       resultPointSize_(kDefaultResultPointSize),
       // Letter paper with half-inch margins, as the pane's print-out has always had.
-      printLayout_(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(12.7, 12.7, 12.7, 12.7),
-                   QPageLayout::Millimeter) {
+      printLayout_(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                   QMarginsF(12.7, 12.7, 12.7, 12.7), QPageLayout::Millimeter) {
   setWindowTitle(QStringLiteral("Vessa生辰八字排盘算命软件"));
   // A stored text with a broken pair sounds the system's beep while it is read.
   content_.SetBeep([] { QApplication::beep(); });
@@ -173,6 +175,8 @@ void TFrmmain::BindCommands() {
   }
   BindCommand(QStringLiteral("起名宝典"), [this] { OnNamingAssistant(); });
   BindShellActions();
+  BindCommand(
+      QStringLiteral("万年历法"), [this] { OnPerpetualCalendar(); }, CommandPlace::Menu);
 }
 
 int TFrmmain::BindCommand(const QString& caption, std::function<void()> action,
@@ -238,6 +242,17 @@ void TFrmmain::RunPaneReading(const Reading& reading) {
 }
 
 TFrmChangeName* TFrmmain::NamingAssistant() const { return naming_.data(); }
+
+TFRM_Date* TFrmmain::PerpetualCalendar() const { return calendar_.data(); }
+
+void TFrmmain::OnPerpetualCalendar() {
+  // Each opening starts afresh on today.
+  delete calendar_.data();
+  calendar_ = new TFRM_Date(today_, this);
+  calendar_->setAttribute(Qt::WA_DeleteOnClose);
+  calendar_->setWindowModality(Qt::ApplicationModal);
+  calendar_->show();
+}
 
 int TFrmmain::CurrentYear() const { return QDate::currentDate().year(); }
 

@@ -8,13 +8,14 @@
 #include <filesystem>
 #include <functional>
 
-#include "core/input/birth_input.h"
-#include "gui/shell/command_map.h"
 #include "core/bazi/bazi_chart.h"
 #include "core/data/content_store.h"
+#include "core/input/birth_input.h"
 #include "core/reports/reading.h"
 #include "core/reports/report_buffer.h"
 #include "gui/shell/file_seam.h"
+#include "core/text/date_text.h"
+#include "gui/shell/command_map.h"
 
 class QComboBox;
 class QPlainTextEdit;
@@ -24,6 +25,7 @@ namespace vessa {
 
 class InputPanel;
 class TFrmChangeName;
+class TFRM_Date;
 
 // The main window: the input panel, the command pages, the result pane with its
 // action bar, and the menu bar. It owns the birth data of the last reading and
@@ -48,6 +50,11 @@ class TFrmmain : public QMainWindow {
   const BaziChart& Chart() const { return chart_; }
   // The naming assistant while it is open.
   TFrmChangeName* NamingAssistant() const;
+  // The perpetual calendar while it is open.
+  TFRM_Date* PerpetualCalendar() const;
+  // Where the perpetual calendar takes "today" from; the machine's clock unless
+  // a test sets another.
+  void SetTodayClock(std::function<Date()> today) { today_ = std::move(today); }
   Panel CurrentPanel() const;
 
   ReportBuffer& Report() { return report_; }
@@ -95,6 +102,7 @@ class TFrmmain : public QMainWindow {
   void OnPageSetup();
   void OnPrint();
   QFont PrintFont() const;
+  void OnPerpetualCalendar();
   // The environment of the readings: the databases and this year.
   int CurrentYear() const;
   void OnFontSizeChosen(int index);
@@ -105,6 +113,8 @@ class TFrmmain : public QMainWindow {
   BaziChart chart_;
   ReportBuffer report_;
   QPointer<TFrmChangeName> naming_;
+  QPointer<TFRM_Date> calendar_;
+  std::function<Date()> today_;
   CommandMap commands_;
   int resultPointSize_;
   QPageLayout printLayout_;  // of the pane's print-out, set by "打印设置..."
