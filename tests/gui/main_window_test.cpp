@@ -310,7 +310,9 @@ void MainWindowTest::inputMessagesComeInOrder_data() {
   QTest::newRow("day") << kBazi << QStringList{"Sday"} << "请选择出生日!";
   QTest::newRow("day before hour") << kBazi << QStringList{"Sday", "Shour"} << "请选择出生日!";
   QTest::newRow("hour") << kBazi << QStringList{"Shour"} << "请选择出生小时!";
-  QTest::newRow("sex and minute are not checked") << kBazi << QStringList{"Sex", "Fengzhong"} << "";
+  QTest::newRow("sex is not checked") << kBazi << QStringList{"Sex"} << "";
+  // An empty minute is no minute 0-59: the date check's message, nothing written.
+  QTest::newRow("minute") << kBazi << QStringList{"Fengzhong"} << "请检查输入数据是否出错！";
   QTest::newRow("name: given name") << kName << QStringList{"NameB"} << "名不能为空!";
   QTest::newRow("name: blood type not checked") << kName << QStringList{"Xuxing"} << "";
   QTest::newRow("name: year after blood type")

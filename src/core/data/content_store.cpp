@@ -69,6 +69,22 @@ std::string DataSourceOf(std::string_view connection) {
   std::size_t b = connection.find(key);
   if (b == std::string_view::npos) return {};
   b += key.size();
+  // A quoted value runs to its closing quote, a doubled quote standing for one:
+  // a folder may hold ";" or quotes.
+  if (b < connection.size() && connection[b] == '"') {
+    std::string value;
+    for (std::size_t i = b + 1; i < connection.size(); ++i) {
+      if (connection[i] != '"') {
+        value += connection[i];
+      } else if (i + 1 < connection.size() && connection[i + 1] == '"') {
+        value += '"';
+        ++i;
+      } else {
+        break;
+      }
+    }
+    return value;
+  }
   std::size_t e = connection.find(';', b);
   return std::string(
       connection.substr(b, e == std::string_view::npos ? std::string_view::npos : e - b));
@@ -107,8 +123,15 @@ std::string ContentStore::Connection(DatabaseFile file) const {
   // is harmless.
   std::string folder = folder_.string();
   if (folder.empty() || folder.back() != '/') folder += '/';
-  return "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + folder + "/" +
-         std::string(FileName(file)) + ";Persist Security Info=True";
+  std::string source = folder + "/" + std::string(FileName(file));
+  // A path holding ";" or a quote would cut the string: then it is quoted, as
+  // connection strings quote a value.
+  if (source.find_first_of(";\"") != std::string::npos) {
+    std::string quoted = "\"";
+    for (char c : source) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    source = quoted + "\"";
+  }
+  return "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + source + ";Persist Security Info=True";
 }
 
 std::string ContentStore::DreamConnection() const { return Connection(DatabaseFile::Dream); }

@@ -1,5 +1,7 @@
 #include "core/input/birth_input.h"
 
+#include <algorithm>
+
 #include "core/calendar/lunar_calendar.h"
 #include "core/text/text.h"
 
@@ -41,6 +43,21 @@ std::string ConstellationOfDate(Date date) {
   return {};
 }
 
+std::optional<std::string> HourItemOf(std::string_view typed) {
+  const std::string t = text::Trim(typed);
+  for (std::string_view item : kHourItems) {
+    if (t == item) return std::string(item);
+  }
+  std::int64_t hour = 0;
+  // Digits only: "10", not "+10" or " 1 0".
+  if (!t.empty() && t.size() <= 2 && std::all_of(t.begin(), t.end(), [](char c) {
+        return c >= '0' && c <= '9';
+      }) && text::TryToInt(t, hour) && hour <= 23) {
+    return std::string(kHourItems[static_cast<std::size_t>(hour)]);
+  }
+  return std::nullopt;
+}
+
 std::string HourNumberOf(std::string_view hourItem) {
   std::string rest = text::Trim(text::Mid(hourItem, 2, std::string_view::npos));
   return std::string(text::Mid(rest, 1, 2));
@@ -78,18 +95,35 @@ InputCheck ReadBirthInput(const Panel& panel, BirthInputKind kind, BirthInput& r
     if (solar < kFirstDay || solar > kLastDay) return {std::string(kCheckInputMessage)};
     record.solarDateText = text;
   } else {
-    // The leap flag is always cleared: a leap month cannot be entered.
-    LunarDate entered{static_cast<std::int32_t>(text::ToInt(record.yearText)),
-                      static_cast<std::int32_t>(text::ToInt(record.monthText)),
-                      static_cast<std::int32_t>(text::ToInt(record.dayText)), false};
-    solar = LunarToSolar(entered);
-    if (solar == kNoSolarDate || entered.month < 1 || entered.day < 1) {
+    // Each field is read as a number and held to its range before any
+    // arithmetic: a year of four digits, a month 1-12, a day 1-31. The leap flag
+    // is always cleared: a leap month cannot be entered.
+    const std::int64_t y = text::ToInt(record.yearText), m = text::ToInt(record.monthText),
+                       d = text::ToInt(record.dayText);
+    if (y < 1000 || y > 9999 || m < 1 || m > 12 || d < 1 || d > 31) {
       return {std::string(kCheckInputMessage)};
     }
+    const LunarDate entered{static_cast<std::int32_t>(y), static_cast<std::int32_t>(m),
+                            static_cast<std::int32_t>(d), false};
+    solar = LunarToSolar(entered);
+    if (solar == kNoSolarDate) return {std::string(kCheckInputMessage)};
     record.solarDateText = FormatDate(solar);
     record.yearText = record.solarDateText.substr(0, 4);
     record.monthText = record.solarDateText.substr(5, 2);
     record.dayText = record.solarDateText.substr(8, 2);
+  }
+
+  // A typed hour that is a whole number 0-23 selects that hour's item; a minute
+  // must be a whole number 0-59: a reading never starts on an unusable hour.
+  if (const auto item = HourItemOf(record.hourText)) {
+    record.hourText = *item;
+  } else {
+    return {std::string(kCheckInputMessage)};
+  }
+  std::int64_t minute = 0;
+  if (!text::TryToInt(text::Trim(panel.minute), minute) || minute < 0 || minute > 59 ||
+      text::Trim(panel.minute).empty()) {
+    return {std::string(kCheckInputMessage)};
   }
 
   const LunarDate lunar = SolarToLunar(ParseDate(record.solarDateText));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -49,14 +50,19 @@ struct InputCheck {
 inline constexpr std::string_view kCheckInputMessage = "请检查输入数据是否出错！";
 
 // Checks the panel in order, storing each field as it passes (so fields before a
-// failing check keep their new values), then converts and derives. A blank field
-// or a date that the calendar cannot hold returns its message. A solar date that
+// failing check keep their new values), then converts and derives. A blank field,
+// a date that the calendar cannot hold, an hour that names no hour item or a
+// minute outside 0-59 returns its message. A solar date that
 // does not exist, or lunar fields that are not integers, throw ConversionError
 // (the error box's message).
 InputCheck ReadBirthInput(const Panel& panel, BirthInputKind kind, BirthInput& record);
 
 // The constellation of a calendar date ("摩羯座" …).
 std::string ConstellationOfDate(Date date);
+
+// The hour item of a typed hour: an item as it stands, or the item of a whole
+// number 0-23 ("10" -> "巳 10"); nullopt for anything else.
+std::optional<std::string> HourItemOf(std::string_view typed);
 
 // The clock hour of an hour item: "子 0" -> "0", "子 23" -> "23".
 std::string HourNumberOf(std::string_view hourItem);
