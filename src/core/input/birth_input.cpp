@@ -87,6 +87,19 @@ InputCheck ReadBirthInput(const Panel& panel, BirthInputKind kind, BirthInput& r
     record.*c.target = std::move(value);
   }
 
+  // A typed hour that is a whole number 0-23 selects that hour's item; a minute
+  // must be a whole number 0-59: a reading never starts on an unusable hour.
+  if (const auto item = HourItemOf(record.hourText)) {
+    record.hourText = *item;
+  } else {
+    return {std::string(kCheckInputMessage)};
+  }
+  std::int64_t minute = 0;
+  if (!text::TryToInt(text::Trim(panel.minute), minute) || minute < 0 || minute > 59 ||
+      text::Trim(panel.minute).empty()) {
+    return {std::string(kCheckInputMessage)};
+  }
+
   Date solar;
   if (panel.calendarIndex == 0) {
     // As entered, not zero-filled: "1980-1-1".
@@ -111,19 +124,6 @@ InputCheck ReadBirthInput(const Panel& panel, BirthInputKind kind, BirthInput& r
     record.yearText = record.solarDateText.substr(0, 4);
     record.monthText = record.solarDateText.substr(5, 2);
     record.dayText = record.solarDateText.substr(8, 2);
-  }
-
-  // A typed hour that is a whole number 0-23 selects that hour's item; a minute
-  // must be a whole number 0-59: a reading never starts on an unusable hour.
-  if (const auto item = HourItemOf(record.hourText)) {
-    record.hourText = *item;
-  } else {
-    return {std::string(kCheckInputMessage)};
-  }
-  std::int64_t minute = 0;
-  if (!text::TryToInt(text::Trim(panel.minute), minute) || minute < 0 || minute > 59 ||
-      text::Trim(panel.minute).empty()) {
-    return {std::string(kCheckInputMessage)};
   }
 
   const LunarDate lunar = SolarToLunar(ParseDate(record.solarDateText));
