@@ -22,8 +22,8 @@ const std::vector<Command>& Commands() {
         {"terms", "YEAR", "the 24 solar terms of a year, 小寒 first", RunTerms},
         {"input", "[PANEL] [--kind bazi|name|constellation] --json",
          "the birth data that the input step makes of the panel, as JSON", RunInput},
-        {"chart", "[PANEL] --json", "the birth data and the four-pillar chart of the panel, as JSON",
-         RunChart},
+        {"chart", "[PANEL] --json",
+         "the birth data and the four-pillar chart of the panel, as JSON", RunChart},
     };
     // Every reading of the pane that has a command.
     for (const Reading& reading : Readings()) {
@@ -31,10 +31,16 @@ const std::vector<Command>& Commands() {
       c.push_back({reading.cliName, "[PANEL]", reading.summary,
                    [&reading](Context& ctx) { return RunPaneReading(ctx, reading); }});
     }
-    c.push_back({"naming", "SURNAME [--one] [--pick N] [--test GIVEN]",
-                 "the naming assistant: stroke proposals, the characters of proposal N, the test of "
-                 "a given name",
-                 RunNaming});
+    c.push_back(
+        {"naming", "SURNAME [--one] [--pick N] [--test GIVEN]",
+         "the naming assistant: stroke proposals, the characters of proposal N, the test of "
+         "a given name",
+         RunNaming});
+    c.push_back({"topic", "N [PANEL]",
+                 "constellation topic N of the panel's person: 0 情商解析, 1 星座实力, 2 星座名人, "
+                 "3 身体保健, 4 五大建议, 6 星座缺陷",
+                 RunTopic});
+    AddNumberCommands(c);
     return c;
   }();
   return commands;

@@ -12,6 +12,9 @@ int RunTerms(Context& ctx);
 int RunInput(Context& ctx);
 int RunChart(Context& ctx);
 int RunNaming(Context& ctx);
+int RunTopic(Context& ctx);
+// phone, qq, number, qqpair, nickname.
+void AddNumberCommands(std::vector<Command>& commands);
 // Any reading of the pane: the panel options, the reading, its outcome as the
 // exit status.
 int RunPaneReading(Context& ctx, const Reading& reading);

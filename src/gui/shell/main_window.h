@@ -7,12 +7,12 @@
 #include <filesystem>
 #include <functional>
 
-#include "core/input/birth_input.h"
-#include "gui/shell/command_map.h"
 #include "core/bazi/bazi_chart.h"
 #include "core/data/content_store.h"
+#include "core/input/birth_input.h"
 #include "core/reports/reading.h"
 #include "core/reports/report_buffer.h"
+#include "gui/shell/command_map.h"
 
 class QComboBox;
 class QPlainTextEdit;
@@ -79,7 +79,8 @@ class TFrmmain : public QMainWindow {
   QWidget* BuildResultArea();
   void BindCommands();
 
-  void OnConstellationReading();
+  // Shows a tool window of the number tests.
+  void OpenTestWindow(QWidget* window);
   void OnNamingAssistant();
   // The environment of the readings: the databases and this year.
   int CurrentYear() const;
