@@ -41,6 +41,11 @@ const std::vector<Command>& Commands() {
                  RunNaming});
     c.push_back({"article", "KEY", "an article of the library (a1 … a8, b1 … b13)", RunArticle});
     c.push_back({"articles", "", "the keys and titles of the articles", RunArticles});
+    c.push_back({"topic", "N [PANEL]",
+                 "constellation topic N of the panel's person: 0 情商解析, 1 星座实力, 2 星座名人, "
+                 "3 身体保健, 4 五大建议, 6 星座缺陷",
+                 RunTopic});
+    AddNumberCommands(c);
     return c;
   }();
   return commands;

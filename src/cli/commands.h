@@ -15,6 +15,9 @@ int RunChart(Context& ctx);
 int RunNaming(Context& ctx);
 int RunArticle(Context& ctx);
 int RunArticles(Context& ctx);
+int RunTopic(Context& ctx);
+// phone, qq, number, qqpair, nickname.
+void AddNumberCommands(std::vector<Command>& commands);
 // Any reading of the pane: the panel options, the reading, its outcome as the
 // exit status.
 int RunPaneReading(Context& ctx, const Reading& reading);

@@ -4,8 +4,8 @@
 #include <map>
 #include <string>
 
-#include "core/text/tsv.h"
 #include "core/numbers/embedded_texts.h"
+#include "core/text/tsv.h"
 
 namespace vessa {
 namespace {

@@ -1,11 +1,11 @@
 #include "core/reports/name_report.h"
 
-#include "core/text/gbk.h"
-#include "core/text/text.h"
 #include "core/data/sql_text.h"
 #include "core/names/five_grids.h"
 #include "core/names/naming_assistant.h"
 #include "core/names/number_texts.h"
+#include "core/reports/person_line.h"
+#include "core/text/text.h"
 
 namespace vessa {
 
@@ -33,12 +33,7 @@ namespace {
 void NameReport(const ReadingEnv& env, const BirthInput& birth, ReportBuffer& out) {
   const auto& store = env.store;
   out.Clear();
-  const std::string D = FormatDate(ParseDate(birth.solarDateText));
-  const int age = env.nowYear - static_cast<int>(text::ToInt(D.substr(0, 4)));
-  out.AddLine(birth.surname + birth.givenName + ",你今年:" + std::to_string(age) + "岁," +
-              "您出生于公历 " + D.substr(0, 4) + "年" + D.substr(5, 2) + "月" + D.substr(8, 2) +
-              "日" + text::Trim(gbk::Copy(birth.hourText, 4, 2)) + "点  " + "农历 " +
-              birth.lunarDateText + " 生肖:" + birth.zodiac + " 星座:" + birth.constellation);
+  out.AddLine(PersonLine(birth, env.nowYear));
   out.AddLine("");
   if (birth.surname.empty() || birth.givenName.empty()) return;
 

@@ -49,15 +49,18 @@ struct ReadingOutcome {
   bool paneChanged = false;
   // Whether the view goes back to the first line afterwards.
   bool scrollToTop = true;
+  // Whether it goes back there even when the pane was left as it was (provided
+  // the pane holds a line).
+  bool scrollWithoutChange = false;
 };
 
 // Which input step runs before the writer.
 enum class ReadingInput {
-  None,           // no step: the reading uses the names stored by the last request
-  Bazi,           // ReadBirthInput of its kind
+  None,  // no step: the reading uses the names stored by the last request
+  Bazi,  // ReadBirthInput of its kind
   Name,
   Constellation,
-  PanelNames,     // only the panel's names, trimmed, stored as the last request's
+  PanelNames,  // only the panel's names, trimmed, stored as the last request's
 };
 
 struct Reading {
@@ -75,6 +78,9 @@ struct Reading {
   // pane untouched. Failures are thrown: SilentAbort (cancel) or any other
   // std::exception (the error box).
   std::function<bool(const ReadingEnv&, const Panel&, ReadingTarget&)> write;
+  // The view goes back to the first line even when the writer left the pane as
+  // it was.
+  bool scrollWithoutChange = false;
 };
 
 // Every reading of the result pane.

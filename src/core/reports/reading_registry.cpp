@@ -1,10 +1,11 @@
 #include <exception>
 
-#include "core/reports/three_talent_reading.h"
 #include "core/reports/bazi_report.h"
+#include "core/reports/constellation_report.h"
 #include "core/reports/name_report.h"
 #include "core/reports/reading.h"
 #include "core/data/failure_log.h"
+#include "core/reports/three_talent_reading.h"
 #include "core/text/errors.h"
 #include "core/text/text.h"
 
@@ -33,8 +34,25 @@ bool ThreeTalentWriter(const ReadingEnv& env, const Panel&, ReadingTarget& t) {
   return ThreeTalentReading(env.store.QueryOn(data::DatabaseFile::MorFile), env.store, t.birth, t.out);
 }
 
+bool ConstellationWriter(const ReadingEnv& env, const Panel&, ReadingTarget& t) {
+  WriteConstellationReport(env, t.birth, t.out);
+  return true;
+}
+
+template <ConstellationTopic kTopic>
+bool TopicWriter(const ReadingEnv& env, const Panel&, ReadingTarget& t) {
+  return WriteConstellationTopic(env, t.birth, kTopic, t.out);
+}
+
+bool OutlookWriter(const ReadingEnv&, const Panel&, ReadingTarget& t) {
+  return WriteConstellationOutlook(t.birth, t.out);
+}
+
 std::vector<Reading> BuildReadings() {
   using enum ReadingInput;
+  // One reading a row: id, captions, command, help line, input step of the
+  // window and of the command line, view at the top, writer.
+  // clang-format off
   return {
       {"bazi", {"八字测算", "八字详批"}, "bazi", "the detailed Bazi reading (八字详批)", Bazi, Bazi,
        true, BaziWriter},
@@ -50,7 +68,29 @@ std::vector<Reading> BuildReadings() {
       // panel options are that request.
       {"threetalent", {"三才吉凶"}, "threetalent", "the three-talent reading of the name (三才吉凶)",
        None, PanelNames, true, ThreeTalentWriter},
+      {"constellation", {"星座测算", "星座详批"}, "constellation",
+       "the constellation reading (星座详批)", Constellation, Constellation, true,
+       ConstellationWriter},
+      // The topic views and the outlook show the person of the last request; the
+      // command line runs the constellation input step instead. "topic N" picks a
+      // topic by its number. "情商解析" alone goes back to the first line even
+      // when it wrote nothing.
+      {"outlook", {"星座运程"}, "outlook", "the constellation outlook (星座运程)", None,
+       Constellation, false, OutlookWriter},
+      {"topic0", {"情商解析"}, "", "constellation topic 0 (情商解析)", None, Constellation, true,
+       TopicWriter<ConstellationTopic::EqAnalysis>, true},
+      {"topic1", {"星座实力"}, "", "constellation topic 1 (星座实力)", None, Constellation, false,
+       TopicWriter<ConstellationTopic::Strength>},
+      {"topic2", {"星座名人"}, "", "constellation topic 2 (星座名人)", None, Constellation, false,
+       TopicWriter<ConstellationTopic::Celebrities>},
+      {"topic3", {"身体保健"}, "", "constellation topic 3 (身体保健)", None, Constellation, false,
+       TopicWriter<ConstellationTopic::Health>},
+      {"topic4", {"五大建议"}, "", "constellation topic 4 (五大建议)", None, Constellation, false,
+       TopicWriter<ConstellationTopic::FiveAdvice>},
+      {"topic6", {"星座缺陷"}, "", "constellation topic 6 (星座缺陷)", None, Constellation, false,
+       TopicWriter<ConstellationTopic::Defects>},
   };
+  // clang-format on
 }
 
 BirthInputKind KindOf(ReadingInput input) {
@@ -85,6 +125,7 @@ ReadingOutcome RunReading(const Reading& reading, ReadingInput input, const Read
                           const Panel& panel, ReadingTarget& target) {
   ReadingOutcome outcome;
   outcome.scrollToTop = reading.scrollToTop;
+  outcome.scrollWithoutChange = reading.scrollWithoutChange;
   const std::size_t revision = target.out.Revision();
   env.store.Failures().Clear();
   try {

@@ -21,6 +21,8 @@
 #include "core/text/text.h"
 #include "gui/calendar/calendar_window.h"
 #include "gui/names/naming_window.h"
+#include "gui/numbers/nickname_window.h"
+#include "gui/numbers/number_windows.h"
 #include "gui/shell/command_runner.h"
 #include "gui/shell/command_table.h"
 #include "gui/shell/command_widgets.h"
@@ -170,13 +172,23 @@ void TFrmmain::BindCommands() {
       BindCommand(ToQString(caption), [this, &reading] { RunPaneReading(reading); });
     }
   }
-  for (const char* caption : {"星座测算", "星座详批"}) {
-    BindCommand(QString::fromUtf8(caption), [this] { OnConstellationReading(); });
-  }
   BindCommand(QStringLiteral("起名宝典"), [this] { OnNamingAssistant(); });
   BindShellActions();
   BindCommand(
       QStringLiteral("万年历法"), [this] { OnPerpetualCalendar(); }, CommandPlace::Menu);
+
+  // The number and nickname tests, each window made anew for every call.
+  const auto phone = [this] { OpenTestWindow(new TFrm_SJcs(content_, this)); };
+  BindCommand(QStringLiteral("手机号码"), phone);
+  BindCommand(QStringLiteral("手机号码分析"), phone);
+  BindCommand(QStringLiteral("QQ号码分析"), [this] { OpenTestWindow(new TFrmQQhm(this)); });
+  const auto anyNumber = [this] { OpenTestWindow(new TFrm_onther(this)); };
+  BindCommand(QStringLiteral("数字分析"), anyNumber);
+  BindCommand(QStringLiteral("更多数字分析"), anyNumber);
+  const auto pairing = [this] { OpenTestWindow(new TFormQQpeidui(content_, this)); };
+  BindCommand(QStringLiteral("QQ配对"), pairing);
+  BindCommand(QStringLiteral("QQ缘分配对"), pairing);
+  BindCommand(QStringLiteral("网名分析"), [this] { OpenTestWindow(new TFrmWangming(this)); });
 }
 
 int TFrmmain::BindCommand(const QString& caption, std::function<void()> action,
@@ -229,7 +241,10 @@ void TFrmmain::RunPaneReading(const Reading& reading) {
     case OutcomeKind::Stopped:
       break;
   }
-  if (!outcome.paneChanged) return;
+  if (!outcome.paneChanged) {
+    if (outcome.scrollWithoutChange && !report_.Empty()) ScrollResultToTop();
+    return;
+  }
   savedFile_.clear();  // a new reading is a new document
   ShowReport();
   if (outcome.scrollToTop) {
@@ -275,11 +290,9 @@ void TFrmmain::OnNamingAssistant() {
   naming_->show();
 }
 
-void TFrmmain::OnConstellationReading() {
-  // The input step of the constellation reading runs; its report comes with the
-  // constellation texts.
-  const InputCheck check = ReadBirthInput(CurrentPanel(), BirthInputKind::Constellation, birth_);
-  if (!check.ok()) ShowPrompt(ToQString(check.message));
+void TFrmmain::OpenTestWindow(QWidget* window) {
+  // Modal, without blocking the event loop; it deletes itself when closed.
+  window->show();
 }
 
 void TFrmmain::OnFontSizeChosen(int index) {

@@ -90,7 +90,8 @@ class TFrmmain : public QMainWindow {
   QWidget* BuildResultArea();
   void BindCommands();
 
-  void OnConstellationReading();
+  // Shows a tool window of the number tests.
+  void OpenTestWindow(QWidget* window);
   void OnNamingAssistant();
 
   // The shell's own commands (shell_actions.cpp): a new reading, text files in and
