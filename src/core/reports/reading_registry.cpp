@@ -1,6 +1,7 @@
 #include <exception>
 
 #include "core/reports/three_talent_reading.h"
+#include "core/reports/zhuge_reading.h"
 #include "core/reports/bazi_report.h"
 #include "core/reports/name_report.h"
 #include "core/reports/reading.h"
@@ -32,6 +33,11 @@ bool ThreeTalentWriter(const ReadingEnv& env, const Panel&, ReadingTarget& t) {
   return ThreeTalentReading(env.store.QueryOn(data::DatabaseFile::MorFile), env.store, t.birth, t.out);
 }
 
+bool ZhugeWriter(const ReadingEnv& env, const Panel&, ReadingTarget& t) {
+  WriteZhugeReading(env.store, env.answers.empty() ? std::string() : env.answers.front(), t.out);
+  return true;
+}
+
 std::vector<Reading> BuildReadings() {
   using enum ReadingInput;
   return {
@@ -49,6 +55,10 @@ std::vector<Reading> BuildReadings() {
       // panel options are that request.
       {"threetalent", {"三才吉凶"}, "threetalent", "the three-talent reading of the name (三才吉凶)",
        None, PanelNames, true, ThreeTalentWriter},
+      // The three characters come from the dialog "测字算命" (the command line: CHARS).
+      {"zhuge", {"诸葛测算", "测字论命", "诸葛神数 "}, "zhuge",
+       "the Zhuge divination of three characters (诸葛神数)", None, None, true, ZhugeWriter,
+       ReadingAsk::ThreeCharacters},
   };
 }
 

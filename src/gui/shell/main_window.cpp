@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDate>
+#include <QDateTime>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +19,13 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "core/text/text.h"
+#include "gui/names/naming_window.h"
+#include "core/divination/omens.h"
+#include "gui/divination/fingerprint_window.h"
+#include "gui/divination/hexagram_window.h"
+#include "gui/divination/omen_window.h"
+#include "gui/divination/zhuge_dialog.h"
 #include "gui/shell/command_runner.h"
 #include "gui/shell/command_table.h"
 #include "gui/shell/command_widgets.h"
@@ -25,8 +33,6 @@
 #include "gui/shell/message_seam.h"
 #include "gui/shell/qt_text.h"
 #include "gui/shell/result_font.h"
-#include "core/text/text.h"
-#include "gui/names/naming_window.h"
 
 namespace vessa {
 namespace {
@@ -169,6 +175,21 @@ void TFrmmain::BindCommands() {
     BindCommand(QString::fromUtf8(caption), [this] { OnConstellationReading(); });
   }
   BindCommand(QStringLiteral("起名宝典"), [this] { OnNamingAssistant(); });
+
+  // The coin hexagram window: the panel's "每日一卦", the page "综合"'s "快速起名" and
+  // the menu "周易"'s "金钱卦"; the page button "金钱卦" of "星运八卦" stays idle.
+  const auto coins = [this] { OnCoinHexagram(); };
+  BindCommand(QStringLiteral("每日一卦"), coins, CommandPlace::PanelButtons);
+  BindCommand(QStringLiteral("快速起名"), coins, CommandPlace::Pages);
+  BindCommand(QStringLiteral("金钱卦"), coins, CommandPlace::Menu);
+  BindCommand(QStringLiteral("指纹论命"), [this] { OnFingerprint(); });
+  for (int i = 0; i < kOmenTopicCount; ++i) {
+    const OmenTopic& topic = OmenTopics()[static_cast<std::size_t>(i)];
+    BindCommand(
+        ToQString(topic.menuEntry),
+        [this, i, caption = ToQString(topic.caption)] { ShowOmen(this, caption, i); },
+        CommandPlace::Menu);
+  }
 }
 
 int TFrmmain::BindCommand(const QString& caption, std::function<void()> action,
@@ -197,7 +218,11 @@ void TFrmmain::ScrollResultToTop() {
 }
 
 void TFrmmain::RunPaneReading(const Reading& reading) {
-  const ReadingEnv env{content_, CurrentYear(), &adoqName_};
+  ReadingEnv env{content_, CurrentYear(), &adoqName_};
+  if (reading.ask == ReadingAsk::ThreeCharacters) {
+    // Closing the dialog gives no characters; the reading still runs on them.
+    env.answers = {AskThreeCharacters(this).toStdString()};
+  }
   ReadingTarget target{birth_, chart_, report_};
   const ReadingOutcome outcome = RunReading(reading, env, CurrentPanel(), target);
   switch (outcome.kind) {
@@ -224,6 +249,8 @@ void TFrmmain::RunPaneReading(const Reading& reading) {
 }
 
 TFrmChangeName* TFrmmain::NamingAssistant() const { return naming_.data(); }
+TFrmQigua* TFrmmain::CoinHexagramWindow() const { return qigua_.data(); }
+TFrmzhiwen* TFrmmain::FingerprintWindow() const { return zhiwen_.data(); }
 
 int TFrmmain::CurrentYear() const { return QDate::currentDate().year(); }
 
@@ -244,6 +271,22 @@ void TFrmmain::OnNamingAssistant() {
   if (naming_) naming_->close();
   naming_ = new TFrmChangeName(content_, surname, this);
   naming_->show();
+}
+
+void TFrmmain::OnCoinHexagram() {
+  // Every opening starts from a fresh window.
+  delete qigua_.data();
+  const auto seed = static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch());
+  qigua_ = new TFrmQigua(content_, seed, this);
+  qigua_->setWindowModality(Qt::ApplicationModal);
+  qigua_->show();
+}
+
+void TFrmmain::OnFingerprint() {
+  delete zhiwen_.data();
+  zhiwen_ = new TFrmzhiwen(content_, this);
+  zhiwen_->setWindowModality(Qt::ApplicationModal);
+  zhiwen_->show();
 }
 
 void TFrmmain::OnConstellationReading() {

@@ -7,12 +7,12 @@
 #include <filesystem>
 #include <functional>
 
-#include "core/input/birth_input.h"
-#include "gui/shell/command_map.h"
 #include "core/bazi/bazi_chart.h"
 #include "core/data/content_store.h"
+#include "core/input/birth_input.h"
 #include "core/reports/reading.h"
 #include "core/reports/report_buffer.h"
+#include "gui/shell/command_map.h"
 
 class QComboBox;
 class QPlainTextEdit;
@@ -22,6 +22,8 @@ namespace vessa {
 
 class InputPanel;
 class TFrmChangeName;
+class TFrmQigua;
+class TFrmzhiwen;
 
 // The main window: the input panel, the command pages, the result pane with its
 // action bar, and the menu bar. It owns the birth data of the last reading and
@@ -46,6 +48,9 @@ class TFrmmain : public QMainWindow {
   const BaziChart& Chart() const { return chart_; }
   // The naming assistant while it is open.
   TFrmChangeName* NamingAssistant() const;
+  // The coin hexagram and fingerprint windows of the last opening (null before).
+  TFrmQigua* CoinHexagramWindow() const;
+  TFrmzhiwen* FingerprintWindow() const;
   Panel CurrentPanel() const;
 
   ReportBuffer& Report() { return report_; }
@@ -81,6 +86,8 @@ class TFrmmain : public QMainWindow {
 
   void OnConstellationReading();
   void OnNamingAssistant();
+  void OnCoinHexagram();
+  void OnFingerprint();
   // The environment of the readings: the databases and this year.
   int CurrentYear() const;
   void OnFontSizeChosen(int index);
@@ -91,6 +98,8 @@ class TFrmmain : public QMainWindow {
   BaziChart chart_;
   ReportBuffer report_;
   QPointer<TFrmChangeName> naming_;
+  QPointer<TFrmQigua> qigua_;
+  QPointer<TFrmzhiwen> zhiwen_;
   CommandMap commands_;
   int resultPointSize_;
 
