@@ -708,7 +708,11 @@ void MainWindowTest::everyReadingCommandRunsItsInputStep() {
 void MainWindowTest::unboundCommandsAreDisabledAndDoNothing() {
   const QSet<QString> bound = {"退出系统", "退出(&E)", "八字测算", "八字详批", "姓名测算",
                                "姓名详批", "星座测算", "星座详批", "生辰信息", "称骨算命",
-                               "血型论命", "三才吉凶", "起名宝典"};
+                               "血型论命", "三才吉凶", "起名宝典", "每日一卦", "快速起名",
+                               "诸葛测算", "测字论命", "诸葛神数 ", "指纹论命"};
+  // Bound in the menu only: the page button "金钱卦" has no action.
+  const QSet<QString> menuOnly = {"金钱卦",     "打喷嚏占卜", "面热测占卜", "心惊测占卜",
+                                  "犬吠测占卜", "眼跳测占卜", "耳热测占卜", "耳鸣测占卜"};
   TFrmmain w;
   w.show();
   QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -722,7 +726,8 @@ void MainWindowTest::unboundCommandsAreDisabledAndDoNothing() {
         visit(*item->menu());
         continue;
       }
-      QVERIFY2(item->isEnabled() == bound.contains(item->text()), qPrintable(item->text()));
+      QVERIFY2(item->isEnabled() == (bound.contains(item->text()) || menuOnly.contains(item->text())),
+               qPrintable(item->text()));
       if (!item->isEnabled()) item->trigger();
     }
   };

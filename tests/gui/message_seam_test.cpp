@@ -53,6 +53,7 @@ class MessageSeamTest : public QObject {
   void sinkReceivesMessagesInsteadOfBoxes();
   void promptIsAModalInformationBox();
   void errorBoxCarriesTheApplicationTitle();
+  void informationBoxCarriesItsOwnCaption();
 };
 
 void MessageSeamTest::sinkReceivesMessagesInsteadOfBoxes() {
@@ -73,6 +74,23 @@ void MessageSeamTest::promptIsAModalInformationBox() {
   QCOMPARE(seen.text, QStringLiteral("请检查输入数据是否出错！"));
   QCOMPARE(seen.icon, QMessageBox::Information);
   QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+  QCOMPARE(seen.buttonCount, 1);
+  QVERIFY(seen.modal);
+}
+
+void MessageSeamTest::informationBoxCarriesItsOwnCaption() {
+  {
+    test::MessageRecorder recorder;
+    ShowInformation(QStringLiteral("投币提示"), QStringLiteral("请投第1币！"));
+    QCOMPARE(recorder.Messages().size(), std::size_t{1});
+    QCOMPARE(recorder.Messages()[0].kind, MessageKind::Information);
+    QCOMPARE(recorder.Messages()[0].caption, QStringLiteral("投币提示"));
+  }
+  const SeenBox seen =
+      ShowAndClose([] { ShowInformation(QStringLiteral("投币提示"), QStringLiteral("请投第3币！")); });
+  QCOMPARE(seen.caption, QStringLiteral("投币提示"));
+  QCOMPARE(seen.text, QStringLiteral("请投第3币！"));
+  QCOMPARE(seen.icon, QMessageBox::Information);
   QCOMPARE(seen.buttonCount, 1);
   QVERIFY(seen.modal);
 }

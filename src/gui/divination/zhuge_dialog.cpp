@@ -43,6 +43,8 @@ TFrmcezhi::TFrmcezhi(QWidget* parent) : QDialog(parent) {
   intro->setTextInteractionFlags(Qt::TextSelectableByMouse);
   intro->setFrameShape(QFrame::StyledPanel);
   intro->setMargin(8);
+  intro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  intro->setFixedWidth(460);
 
   auto* prompt = new QLabel(QStringLiteral("请输入你测试的三个字:"), this);
   auto* boxes = new QHBoxLayout;
@@ -77,7 +79,8 @@ TFrmcezhi::TFrmcezhi(QWidget* parent) : QDialog(parent) {
   layout->addWidget(intro);
   layout->addLayout(boxes);
   layout->addLayout(buttons);
-  resize(460, sizeHint().height());
+  // The paragraph's width fixes the dialog's: its height follows the wrapped text.
+  layout->setSizeConstraint(QLayout::SetFixedSize);
 
   connect(cast, &QPushButton::clicked, this, &QDialog::accept);
   connect(clear, &QPushButton::clicked, this, [this] {
