@@ -726,8 +726,9 @@ void MainWindowTest::unboundCommandsAreDisabledAndDoNothing() {
         visit(*item->menu());
         continue;
       }
-      QVERIFY2(item->isEnabled() == (bound.contains(item->text()) || menuOnly.contains(item->text())),
-               qPrintable(item->text()));
+      QVERIFY2(
+          item->isEnabled() == (bound.contains(item->text()) || menuOnly.contains(item->text())),
+          qPrintable(item->text()));
       if (!item->isEnabled()) item->trigger();
     }
   };

@@ -86,8 +86,8 @@ void MessageSeamTest::informationBoxCarriesItsOwnCaption() {
     QCOMPARE(recorder.Messages()[0].kind, MessageKind::Information);
     QCOMPARE(recorder.Messages()[0].caption, QStringLiteral("投币提示"));
   }
-  const SeenBox seen =
-      ShowAndClose([] { ShowInformation(QStringLiteral("投币提示"), QStringLiteral("请投第3币！")); });
+  const SeenBox seen = ShowAndClose(
+      [] { ShowInformation(QStringLiteral("投币提示"), QStringLiteral("请投第3币！")); });
   QCOMPARE(seen.caption, QStringLiteral("投币提示"));
   QCOMPARE(seen.text, QStringLiteral("请投第3币！"));
   QCOMPARE(seen.icon, QMessageBox::Information);
@@ -115,4 +115,5 @@ int RunMessageSeamTests(int argc, char** argv) {
 
 #include "message_seam_test.moc"
 
-static const bool kMessageSeamRegistered = vessa::test::RegisterSuite("MessageSeam", RunMessageSeamTests);
+static const bool kMessageSeamRegistered =
+    vessa::test::RegisterSuite("MessageSeam", RunMessageSeamTests);
