@@ -32,6 +32,11 @@ const std::vector<Command>& Commands() {
     // Every reading of the pane that has a command.
     for (const Reading& reading : Readings()) {
       if (reading.cliName.empty()) continue;
+      if (reading.ask == ReadingAsk::ThreeCharacters) {
+        c.push_back({reading.cliName, "CHARS [--json]", reading.summary,
+                     [&reading](Context& ctx) { return RunZhuge(ctx, reading); }});
+        continue;
+      }
       c.push_back({reading.cliName, "[PANEL]", reading.summary,
                    [&reading](Context& ctx) { return RunPaneReading(ctx, reading); }});
     }
@@ -46,6 +51,18 @@ const std::vector<Command>& Commands() {
                  "3 身体保健, 4 五大建议, 6 星座缺陷",
                  RunTopic});
     AddNumberCommands(c);
+    c.push_back({"hexagram", "[--lines DDDDDD | --auto [--seed N]] [--json]",
+                 "a coin hexagram (金钱卦): six lines from the bottom, 1 yang (back) 0 yin "
+                 "(front), or an automatic cast (the default)",
+                 RunHexagram});
+    c.push_back({"fingerprint", "CODE",
+                 "the fingerprint reading (指纹算命) of up to five letters o (whorl) or x (loop), "
+                 "from the thumb",
+                 RunFingerprint});
+    c.push_back({"omen", "KIND [HOUR]",
+                 "a folk-omen page (KIND 0-6: 打喷嚏 面热 心惊 犬吠 眼跳 耳热 耳鸣), or the "
+                 "reading of the clock hour HOUR (0-23)",
+                 RunOmen});
     return c;
   }();
   return commands;

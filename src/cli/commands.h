@@ -20,7 +20,13 @@ int RunTopic(Context& ctx);
 void AddNumberCommands(std::vector<Command>& commands);
 // Any reading of the pane: the panel options, the reading, its outcome as the
 // exit status.
-int RunPaneReading(Context& ctx, const Reading& reading);
+// `answers` are what the reading asks beyond the panel (ReadingEnv::answers).
+int RunPaneReading(Context& ctx, const Reading& reading, std::vector<std::string> answers = {});
+// A reading that asks for three characters: CHARS [--json].
+int RunZhuge(Context& ctx, const Reading& reading);
+int RunHexagram(Context& ctx);
+int RunFingerprint(Context& ctx);
+int RunOmen(Context& ctx);
 
 // The year of the system clock, for ages.
 int CurrentYear();

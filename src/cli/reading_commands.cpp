@@ -17,7 +17,7 @@ void PrintLines(Context& ctx, const ReportBuffer& out) {
   for (const auto& line : out.Lines()) ctx.out.Line(line);
 }
 
-int RunPaneReading(Context& ctx, const Reading& reading) {
+int RunPaneReading(Context& ctx, const Reading& reading, std::vector<std::string> answers) {
   Panel panel;
   if (auto rest = TakePanelOptions(ctx.args, panel); !rest.empty())
     throw UsageError("unexpected argument " + rest.front());
@@ -27,7 +27,8 @@ int RunPaneReading(Context& ctx, const Reading& reading) {
   ReportBuffer out;
   ReadingTarget target{birth, chart, out};
   const ReadingOutcome outcome =
-      RunReading(reading, reading.cliInput, {store, CurrentYear()}, panel, target);
+      RunReading(reading, reading.cliInput, {store, CurrentYear(), nullptr, std::move(answers)},
+                 panel, target);
   // What the reading wrote stays on stdout whatever stopped it.
   if (outcome.paneChanged) PrintLines(ctx, out);
   switch (outcome.kind) {

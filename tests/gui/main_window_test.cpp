@@ -722,7 +722,12 @@ void MainWindowTest::unboundCommandsAreDisabledAndDoNothing() {
       // the windows and views
       "万年历法", "星座运程", "情商解析", "星座实力", "星座名人", "身体保健", "五大建议", "星座缺陷",
       "手机号码", "手机号码分析", "QQ号码分析", "数字分析", "更多数字分析", "QQ配对", "QQ缘分配对",
-      "网名分析"};
+      "网名分析",
+      // the divination windows and the Zhuge sign
+      "每日一卦", "快速起名", "诸葛测算", "测字论命", "诸葛神数 ", "指纹论命"};
+  // Bound in the menu only: the page button "金钱卦" has no action.
+  const QSet<QString> menuOnly = {"金钱卦",     "打喷嚏占卜", "面热测占卜", "心惊测占卜",
+                                  "犬吠测占卜", "眼跳测占卜", "耳热测占卜", "耳鸣测占卜"};
   TFrmmain w;
   w.show();
   QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -736,7 +741,9 @@ void MainWindowTest::unboundCommandsAreDisabledAndDoNothing() {
         visit(*item->menu());
         continue;
       }
-      QVERIFY2(item->isEnabled() == bound.contains(item->text()), qPrintable(item->text()));
+      QVERIFY2(
+          item->isEnabled() == (bound.contains(item->text()) || menuOnly.contains(item->text())),
+          qPrintable(item->text()));
       if (!item->isEnabled()) item->trigger();
     }
   };

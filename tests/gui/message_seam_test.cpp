@@ -53,6 +53,7 @@ class MessageSeamTest : public QObject {
   void sinkReceivesMessagesInsteadOfBoxes();
   void promptIsAModalInformationBox();
   void errorBoxCarriesTheApplicationTitle();
+  void informationBoxCarriesItsOwnCaption();
 };
 
 void MessageSeamTest::sinkReceivesMessagesInsteadOfBoxes() {
@@ -77,6 +78,23 @@ void MessageSeamTest::promptIsAModalInformationBox() {
   QVERIFY(seen.modal);
 }
 
+void MessageSeamTest::informationBoxCarriesItsOwnCaption() {
+  {
+    test::MessageRecorder recorder;
+    ShowInformation(QStringLiteral("投币提示"), QStringLiteral("请投第1币！"));
+    QCOMPARE(recorder.Messages().size(), std::size_t{1});
+    QCOMPARE(recorder.Messages()[0].kind, MessageKind::Information);
+    QCOMPARE(recorder.Messages()[0].caption, QStringLiteral("投币提示"));
+  }
+  const SeenBox seen = ShowAndClose(
+      [] { ShowInformation(QStringLiteral("投币提示"), QStringLiteral("请投第3币！")); });
+  QCOMPARE(seen.caption, QStringLiteral("投币提示"));
+  QCOMPARE(seen.text, QStringLiteral("请投第3币！"));
+  QCOMPARE(seen.icon, QMessageBox::Information);
+  QCOMPARE(seen.buttonCount, 1);
+  QVERIFY(seen.modal);
+}
+
 void MessageSeamTest::errorBoxCarriesTheApplicationTitle() {
   const SeenBox seen =
       ShowAndClose([] { ShowErrorBox(QStringLiteral("'19x0' is not a valid integer value")); });
@@ -97,4 +115,5 @@ int RunMessageSeamTests(int argc, char** argv) {
 
 #include "message_seam_test.moc"
 
-static const bool kMessageSeamRegistered = vessa::test::RegisterSuite("MessageSeam", RunMessageSeamTests);
+static const bool kMessageSeamRegistered =
+    vessa::test::RegisterSuite("MessageSeam", RunMessageSeamTests);

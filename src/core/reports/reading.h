@@ -21,6 +21,10 @@ struct ReadingEnv {
   // The window's long-lived query object of the three-talent lookup; null: a
   // query of the lookup's own on MorFile.dll.
   const data::Query* threeTalentQuery = nullptr;
+  // What the front end asked the user for the reading's `ask` (below), one text
+  // per answer: the window from its dialog, the command line from its arguments.
+  // Empty for a reading that asks nothing.
+  std::vector<std::string> answers = {};
 };
 
 // The window's state a reading reads and overwrites: the birth record of the
@@ -54,6 +58,16 @@ struct ReadingOutcome {
   bool scrollWithoutChange = false;
 };
 
+// What a front end asks the user before the reading, beyond the panel; the
+// answers reach the writer in ReadingEnv::answers.
+enum class ReadingAsk {
+  Nothing,
+  // The three characters of the character test: one answer, the three texts
+  // joined in order (each one Chinese character, or "" for an empty box; ""
+  // altogether when the user closed the dialog).
+  ThreeCharacters,
+};
+
 // Which input step runs before the writer.
 enum class ReadingInput {
   None,  // no step: the reading uses the names stored by the last request
@@ -81,6 +95,8 @@ struct Reading {
   // The view goes back to the first line even when the writer left the pane as
   // it was.
   bool scrollWithoutChange = false;
+  // What the front end asks before the writer runs.
+  ReadingAsk ask = ReadingAsk::Nothing;
 };
 
 // Every reading of the result pane.

@@ -6,6 +6,7 @@
 #include "core/reports/reading.h"
 #include "core/data/failure_log.h"
 #include "core/reports/three_talent_reading.h"
+#include "core/reports/zhuge_reading.h"
 #include "core/text/errors.h"
 #include "core/text/text.h"
 
@@ -46,6 +47,11 @@ bool TopicWriter(const ReadingEnv& env, const Panel&, ReadingTarget& t) {
 
 bool OutlookWriter(const ReadingEnv&, const Panel&, ReadingTarget& t) {
   return WriteConstellationOutlook(t.birth, t.out);
+}
+
+bool ZhugeWriter(const ReadingEnv& env, const Panel&, ReadingTarget& t) {
+  WriteZhugeReading(env.store, env.answers.empty() ? std::string() : env.answers.front(), t.out);
+  return true;
 }
 
 std::vector<Reading> BuildReadings() {
@@ -89,6 +95,10 @@ std::vector<Reading> BuildReadings() {
        TopicWriter<ConstellationTopic::FiveAdvice>},
       {"topic6", {"星座缺陷"}, "", "constellation topic 6 (星座缺陷)", None, Constellation, false,
        TopicWriter<ConstellationTopic::Defects>},
+      // The three characters come from the dialog "测字算命" (the command line: CHARS).
+      {"zhuge", {"诸葛测算", "测字论命", "诸葛神数 "}, "zhuge",
+       "the Zhuge divination of three characters (诸葛神数)", None, None, true, ZhugeWriter,
+       false, ReadingAsk::ThreeCharacters},
   };
   // clang-format on
 }

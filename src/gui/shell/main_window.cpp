@@ -1,10 +1,13 @@
 #include "gui/shell/main_window.h"
 
+#include <cstdint>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDate>
+#include <QDateTime>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,7 +22,12 @@
 #include <QVBoxLayout>
 
 #include "core/text/text.h"
+#include "core/divination/omens.h"
 #include "gui/calendar/calendar_window.h"
+#include "gui/divination/fingerprint_window.h"
+#include "gui/divination/hexagram_window.h"
+#include "gui/divination/omen_window.h"
+#include "gui/divination/zhuge_dialog.h"
 #include "gui/names/naming_window.h"
 #include "gui/numbers/nickname_window.h"
 #include "gui/numbers/number_windows.h"
@@ -189,6 +197,21 @@ void TFrmmain::BindCommands() {
   BindCommand(QStringLiteral("QQ配对"), pairing);
   BindCommand(QStringLiteral("QQ缘分配对"), pairing);
   BindCommand(QStringLiteral("网名分析"), [this] { OpenTestWindow(new TFrmWangming(this)); });
+
+  // The coin hexagram window: the panel's "每日一卦", the page "综合"'s "快速起名" and
+  // the menu "周易"'s "金钱卦"; the page button "金钱卦" of "星运八卦" stays idle.
+  const auto coins = [this] { OnCoinHexagram(); };
+  BindCommand(QStringLiteral("每日一卦"), coins, CommandPlace::PanelButtons);
+  BindCommand(QStringLiteral("快速起名"), coins, CommandPlace::Pages);
+  BindCommand(QStringLiteral("金钱卦"), coins, CommandPlace::Menu);
+  BindCommand(QStringLiteral("指纹论命"), [this] { OnFingerprint(); });
+  for (int i = 0; i < kOmenTopicCount; ++i) {
+    const OmenTopic& topic = OmenTopics()[static_cast<std::size_t>(i)];
+    BindCommand(
+        ToQString(topic.menuEntry),
+        [this, i, caption = ToQString(topic.caption)] { ShowOmen(this, caption, i); },
+        CommandPlace::Menu);
+  }
 }
 
 int TFrmmain::BindCommand(const QString& caption, std::function<void()> action,
@@ -217,7 +240,11 @@ void TFrmmain::ScrollResultToTop() {
 }
 
 void TFrmmain::RunPaneReading(const Reading& reading) {
-  const ReadingEnv env{content_, CurrentYear(), &adoqName_};
+  ReadingEnv env{content_, CurrentYear(), &adoqName_};
+  if (reading.ask == ReadingAsk::ThreeCharacters) {
+    // Closing the dialog gives no characters; the reading still runs on them.
+    env.answers = {AskThreeCharacters(this).toStdString()};
+  }
   ReadingTarget target{birth_, chart_, report_};
   const ReadingOutcome outcome = RunReading(reading, env, CurrentPanel(), target);
   // Pieces a damaged file left out are said in the status bar, never hidden and
@@ -257,6 +284,8 @@ void TFrmmain::RunPaneReading(const Reading& reading) {
 }
 
 TFrmChangeName* TFrmmain::NamingAssistant() const { return naming_.data(); }
+TFrmQigua* TFrmmain::CoinHexagramWindow() const { return qigua_.data(); }
+TFrmzhiwen* TFrmmain::FingerprintWindow() const { return zhiwen_.data(); }
 
 TFRM_Date* TFrmmain::PerpetualCalendar() const { return calendar_.data(); }
 
@@ -293,6 +322,22 @@ void TFrmmain::OnNamingAssistant() {
 void TFrmmain::OpenTestWindow(QWidget* window) {
   // Modal, without blocking the event loop; it deletes itself when closed.
   window->show();
+}
+
+void TFrmmain::OnCoinHexagram() {
+  // Every opening starts from a fresh window.
+  delete qigua_.data();
+  const auto seed = static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch());
+  qigua_ = new TFrmQigua(content_, seed, this);
+  qigua_->setWindowModality(Qt::ApplicationModal);
+  qigua_->show();
+}
+
+void TFrmmain::OnFingerprint() {
+  delete zhiwen_.data();
+  zhiwen_ = new TFrmzhiwen(content_, this);
+  zhiwen_->setWindowModality(Qt::ApplicationModal);
+  zhiwen_->show();
 }
 
 void TFrmmain::OnFontSizeChosen(int index) {

@@ -26,6 +26,8 @@ namespace vessa {
 class InputPanel;
 class TFrmChangeName;
 class TFRM_Date;
+class TFrmQigua;
+class TFrmzhiwen;
 
 // The main window: the input panel, the command pages, the result pane with its
 // action bar, and the menu bar. It owns the birth data of the last reading and
@@ -55,6 +57,9 @@ class TFrmmain : public QMainWindow {
   // Where the perpetual calendar takes "today" from; the machine's clock unless
   // a test sets another.
   void SetTodayClock(std::function<Date()> today) { today_ = std::move(today); }
+  // The coin hexagram and fingerprint windows of the last opening (null before).
+  TFrmQigua* CoinHexagramWindow() const;
+  TFrmzhiwen* FingerprintWindow() const;
   Panel CurrentPanel() const;
 
   ReportBuffer& Report() { return report_; }
@@ -104,6 +109,8 @@ class TFrmmain : public QMainWindow {
   void OnPrint();
   QFont PrintFont() const;
   void OnPerpetualCalendar();
+  void OnCoinHexagram();
+  void OnFingerprint();
   // The environment of the readings: the databases and this year.
   int CurrentYear() const;
   void OnFontSizeChosen(int index);
@@ -116,6 +123,8 @@ class TFrmmain : public QMainWindow {
   QPointer<TFrmChangeName> naming_;
   QPointer<TFRM_Date> calendar_;
   std::function<Date()> today_;
+  QPointer<TFrmQigua> qigua_;
+  QPointer<TFrmzhiwen> zhiwen_;
   CommandMap commands_;
   int resultPointSize_;
   QPageLayout printLayout_;  // of the pane's print-out, set by "打印设置..."

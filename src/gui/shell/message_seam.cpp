@@ -17,7 +17,7 @@ void Show(MessageKind kind, const QString& caption, const QString& text) {
     return;
   }
   const QMessageBox::Icon icon =
-      kind == MessageKind::Prompt ? QMessageBox::Information : QMessageBox::Critical;
+      kind == MessageKind::Error ? QMessageBox::Critical : QMessageBox::Information;
   QMessageBox box(icon, caption, text, QMessageBox::Ok, QApplication::activeWindow());
   box.exec();
 }
@@ -28,6 +28,10 @@ void SetMessageSink(MessageSink sink) { Sink() = std::move(sink); }
 
 void ShowPrompt(const QString& message) {
   Show(MessageKind::Prompt, QStringLiteral("提示"), message);
+}
+
+void ShowInformation(const QString& caption, const QString& message) {
+  Show(MessageKind::Information, caption, message);
 }
 
 void ShowErrorBox(const QString& message) {

@@ -11,8 +11,9 @@ class QWidget;
 namespace vessa {
 
 enum class MessageKind {
-  Prompt,  // the shared information prompt "提示"
-  Error,   // the application's default error box
+  Prompt,       // the shared information prompt "提示"
+  Error,        // the application's default error box
+  Information,  // an information box of a window, with that window's caption
 };
 
 using MessageSink =
@@ -24,6 +25,10 @@ void SetMessageSink(MessageSink sink);
 
 // The shared prompt: modal, caption "提示", information icon, one OK button.
 void ShowPrompt(const QString& message);
+
+// An information box with its own caption ("投币提示"): modal, information icon,
+// one OK button.
+void ShowInformation(const QString& caption, const QString& message);
 
 // The application's default error box: modal, critical icon, captioned with the
 // application title.
