@@ -1,8 +1,8 @@
 #include <string>
 
+#include "cli/commands.h"
 #include "core/calendar/lunar_calendar.h"
 #include "core/calendar/solar_terms.h"
-#include "cli/commands.h"
 #include "core/text/date_text.h"
 
 namespace vessa::cli {

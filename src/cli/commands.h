@@ -12,6 +12,10 @@ int RunTerms(Context& ctx);
 int RunInput(Context& ctx);
 int RunChart(Context& ctx);
 int RunNaming(Context& ctx);
+int RunAlmanac(Context& ctx);
+int RunGoodDay(Context& ctx);
+// The activity list that goodday --help publishes.
+std::string GoodDayHelp();
 // Any reading of the pane: the panel options, the reading, its outcome as the
 // exit status.
 int RunPaneReading(Context& ctx, const Reading& reading);
