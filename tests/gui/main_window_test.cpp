@@ -708,7 +708,7 @@ void MainWindowTest::everyReadingCommandRunsItsInputStep() {
 void MainWindowTest::unboundCommandsAreDisabledAndDoNothing() {
   const QSet<QString> bound = {"退出系统", "退出(&E)", "八字测算", "八字详批", "姓名测算",
                                "姓名详批", "星座测算", "星座详批", "生辰信息", "称骨算命",
-                               "血型论命", "三才吉凶", "起名宝典"};
+                               "血型论命", "三才吉凶", "起名宝典", "本日黄历", "黄道吉日"};
   TFrmmain w;
   w.show();
   QVERIFY(QTest::qWaitForWindowExposed(&w));

@@ -18,6 +18,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "core/text/text.h"
+#include "gui/almanac/huangdao_window.h"
+#include "gui/names/naming_window.h"
 #include "gui/shell/command_runner.h"
 #include "gui/shell/command_table.h"
 #include "gui/shell/command_widgets.h"
@@ -25,8 +28,6 @@
 #include "gui/shell/message_seam.h"
 #include "gui/shell/qt_text.h"
 #include "gui/shell/result_font.h"
-#include "core/text/text.h"
-#include "gui/names/naming_window.h"
 
 namespace vessa {
 namespace {
@@ -48,6 +49,7 @@ TFrmmain::TFrmmain(QWidget* parent, std::filesystem::path dataFolder)
       content_(dataFolder.empty()
                    ? std::filesystem::path(QCoreApplication::applicationDirPath().toStdString())
                    : std::move(dataFolder)),
+      today_([] { return QDate::currentDate(); }),
       resultPointSize_(kDefaultResultPointSize) {
   setWindowTitle(QStringLiteral("Vessa生辰八字排盘算命软件"));
   // A stored text with a broken pair sounds the system's beep while it is read.
@@ -169,6 +171,12 @@ void TFrmmain::BindCommands() {
     BindCommand(QString::fromUtf8(caption), [this] { OnConstellationReading(); });
   }
   BindCommand(QStringLiteral("起名宝典"), [this] { OnNamingAssistant(); });
+  // The almanac: the panel button, and the page button and menu item of 黄道吉日.
+  BindCommand(
+      QStringLiteral("本日黄历"), [this] { OnAlmanac(); }, CommandPlace::PanelButtons);
+  BindCommand(
+      QStringLiteral("黄道吉日"), [this] { OnAlmanac(); },
+      CommandPlace::Menu | CommandPlace::Pages);
 }
 
 int TFrmmain::BindCommand(const QString& caption, std::function<void()> action,
@@ -244,6 +252,12 @@ void TFrmmain::OnNamingAssistant() {
   if (naming_) naming_->close();
   naming_ = new TFrmChangeName(content_, surname, this);
   naming_->show();
+}
+
+void TFrmmain::OnAlmanac() {
+  // Several may be open at once, each with its own day; closing one deletes it.
+  auto* almanac = new TFormHuangdao(content_, today_(), this);
+  almanac->show();
 }
 
 void TFrmmain::OnConstellationReading() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
@@ -7,12 +8,12 @@
 #include <filesystem>
 #include <functional>
 
-#include "core/input/birth_input.h"
-#include "gui/shell/command_map.h"
 #include "core/bazi/bazi_chart.h"
 #include "core/data/content_store.h"
+#include "core/input/birth_input.h"
 #include "core/reports/reading.h"
 #include "core/reports/report_buffer.h"
+#include "gui/shell/command_map.h"
 
 class QComboBox;
 class QPlainTextEdit;
@@ -61,6 +62,10 @@ class TFrmmain : public QMainWindow {
   int ResultPointSize() const { return resultPointSize_; }
 
   const data::ContentStore& Content() const { return content_; }
+
+  // The clock of the windows that show today (the almanac); the system's date
+  // unless a test sets another.
+  void SetClock(std::function<QDate()> today) { today_ = std::move(today); }
   // The three-talent lookup's query, bound to MorFile each time the window is shown.
   data::Query& ADOQname() { return adoqName_; }
 
@@ -81,6 +86,8 @@ class TFrmmain : public QMainWindow {
 
   void OnConstellationReading();
   void OnNamingAssistant();
+  // A new almanac window, modeless, on today's entry.
+  void OnAlmanac();
   // The environment of the readings: the databases and this year.
   int CurrentYear() const;
   void OnFontSizeChosen(int index);
@@ -91,6 +98,7 @@ class TFrmmain : public QMainWindow {
   BaziChart chart_;
   ReportBuffer report_;
   QPointer<TFrmChangeName> naming_;
+  std::function<QDate()> today_;
   CommandMap commands_;
   int resultPointSize_;
 
