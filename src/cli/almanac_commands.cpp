@@ -158,7 +158,8 @@ std::string GoodDayHelp() {
       text += "  " + line + "\n";
       line.clear();
     }
-    line += (line.empty() ? "" : " ") + std::string(name);
+    if (!line.empty()) line += ' ';
+    line += name;
   }
   if (!line.empty()) text += "  " + line + "\n";
   return text;

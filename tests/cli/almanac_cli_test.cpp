@@ -90,7 +90,10 @@ TEST(CliAlmanac, JsonKeysAreTheColumnNames) {
   ASSERT_EQ(Lines(r.out).size(), 1u);
   std::size_t at = 0;
   for (std::string_view column : almanac::kHuangdaoColumns) {
-    const std::size_t key = r.out.find("\"" + std::string(column) + "\":\"", at);
+    std::string quoted = "\"";  // appended: "literal" + std::string trips GCC 12's -Wrestrict
+    quoted += column;
+    quoted += "\":\"";
+    const std::size_t key = r.out.find(quoted, at);
     ASSERT_NE(key, std::string::npos) << column;
     at = key;
   }
