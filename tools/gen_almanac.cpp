@@ -35,11 +35,13 @@
 //           to all works (诸事皆忌) or nothing is good; "无" where nothing is forbidden.
 //
 // The tables followed, and where they were checked
-//   - 卷十 宜忌 and 铺注条例, 卷十一 用事: read in the 四库全书 text (the transcription at
-//     lhw828.github.io/GuWen, its pages 46-54, and a second transcription of 卷十 in
-//     full); every table in src/core/almanac/almanac_rules.cpp names its chapter.
-//   - The month tables (天德 天德合 月德 月德合 月空 天赦 天愿 月恩 母仓 驿马) against a
-//     modern summary table and the 月表 of 卷二十六 and 卷二十七 (七月, 八月).
+//   - 卷十 宜忌 (each spirit's 忌 and its 止不忌, the month-by-month weighing against the
+//     virtues, the 宜忌等第) and its 铺注条例, 卷十一 用事: read in the 四库全书 text (the
+//     transcription at lhw828.github.io/GuWen, its pages 46-54, and a second, complete
+//     transcription of 卷十); every table in src/core/almanac/almanac_rules.cpp names
+//     its chapter. Each baleful spirit's month rules were compared line by line.
+//   - The month spirits (天德 天德合 月德 月德合 月空 月建 月破 月厌 月刑 月害 三煞) of 七月
+//     and 八月 against the book's 月表 (卷二十六, 卷二十七), with their 四绝 往亡 四离.
 //   - 冲/煞, 彭祖, 胎神, 建除, the path spirit, the spirits and 宜/忌 against published
 //     almanac pages of single days from 1908 to 2073 (sheup.org, huangli999.com,
 //     hl.zdic.net, m.zgjmorg.com, m.golla.tw, time136.com, lingang.iask.in, wmou.com,
@@ -47,11 +49,15 @@
 //     in tests/core/almanac_rules_test.cpp and tests/core/almanac_days_test.cpp.
 //
 // Where the book and the modern almanacs part, the book is followed: 月厌 月刑 三煞 平
-// 收 without a virtue forbid most works (about one day in nine is closed to all, as the
-// 宜忌等第 gives it); 天德 has no day in the four middle months (it stands on a
-// trigram); 寅日 forbids 祭祀. The works the book does not treat (作灶 立碑 谢土 …) are
-// not printed; the glossary's 入殓 移柩 follow 安葬, 修坟 follows 启攒, 开光 斋醮 follow
-// 祈福, 挂匾 follows 开市, 安门 起基 follow 兴造动土.
+// 收 without a virtue forbid most works, and about one day in eight is closed to all
+// (诸事皆忌: 破日 with 灾煞, 月刑 or 月厌; 月煞 on 平 and 闭 days; 月刑 on 平 and 收 days;
+// 月厌 on 建 days; the 阴阳 meeting days), as the 宜忌等第 gives it; 土王用事 bars the
+// earth works; 天德 has no day in the four middle months (it stands on a trigram);
+// 寅日 forbids 祭祀. The virtues lift only what the book lets them lift: a spirit 卷十
+// keeps "与德合并犹忌" stays, and the 铺注条例 (德合赦愿 月恩 四相 时德 days not posting
+// the trade bans, 吉凶相抵 carried across paired works) are applied as written. The works the book
+// does not treat (作灶 立碑 谢土 …) are not printed; the glossary's 入殓 移柩 follow 安葬, 修坟
+// follows 启攒, 开光 斋醮 follow 祈福, 挂匾 follows 开市, 安门 起基 follow 兴造动土.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>

@@ -1,27 +1,30 @@
 // The almanac rules follow the imperial selection manual 钦定协纪辨方书 (1741), read in
-// the public transcription of the 四库全书 text (中华古籍库, lhw828.github.io/GuWen, its
-// pages 21–54):
+// the public transcription of the 四库全书 text (lhw828.github.io/GuWen, its pages
+// 21–54; 卷十 also in a second, complete transcription):
 //   卷四 义例二 (月建 月厌 时阴 死气 血支 天医 天喜, the aliases of the day officers),
 //   卷五 义例三 (天德 月德 天德合 月德合 月空 天恩 天赦 天愿 母仓 月恩 四相 时德
 //               王官守相民日 四击 九空 五墓 四耗 四废 四忌 四穷 九坎 五虚 八风
 //               触水龙 八专 重日 五合 五离 解神 复日 鸣吠 鸣吠对),
 //   卷六 义例四 (三合 临日 驿马 劫煞 灾煞 月煞 月刑 月害 大时 游祸 天吏 六合 五富
 //               天仓 天贼 要安 玉宇 金堂 敬安 普护 福生 圣心 益后 续世 阳德 阴德
-//               天马 地囊 土符 大煞 归忌 往亡 上朔 反支 四离 四绝 月忌日),
+//               天马 地囊 土符 大煞 归忌 往亡 气往亡 上朔 反支 四离 四绝 月忌日),
 //   卷七 义例五 (the twelve spirits of the yellow and black paths),
 //   卷九 立成 (the fixed pillars of 天恩 鸣吠 鸣吠对 八专 触水龙),
-//   卷十 宜忌 (what each spirit favours and forbids, and how the virtues temper the
-//               baleful spirits month group by month group; 铺注条例),
+//   卷十 宜忌 (what each spirit favours and forbids; how the virtues temper the
+//               baleful spirits month group by month group, the six grades of the
+//               宜忌等第; the days closed to all works; 土王用事 二分二至 晦日; and the
+//               铺注条例, the posting rules that lift or keep a ban across works),
 //   卷十一 用事 (for each work, the spirits that favour and forbid it).
 // Where the book corrects the older almanacs (天愿 地囊 鸣吠 守日 八风) its correction
-// is followed. The month tables were cross-checked against a modern summary table of
-// the month spirits (天德 天德合 月德 月德合 月空 天赦 天愿 月恩 母仓 驿马) and against
-// the spirit lists that published almanacs print for the days in almanac_rules_test.cpp.
+// is followed. The month spirits of 七月 and 八月 were checked against the book's own
+// 月表 (卷二十六, 卷二十七), which also place 四绝 往亡 四离 by the terms; the rest of the
+// month tables against the spirit lists that published almanacs print for the days
+// in tests/core/almanac_rules_test.cpp and almanac_days_test.cpp.
 // The fetal god list is the traditional 六甲胎神 table; its directions inside the room
 // follow 历例 as quoted in 协纪辨方书 (癸巳至丁酉房内北 … 戊申又在中, 己酉出), and the
-// whole list was checked against two public 60-day tables (the list in an article on
-// 胎神 at d02.cn and an open almanac data table) and the pages of the tests. The Peng Zu
-// sentences are the common almanac text of 彭祖百忌, with the older 壬不泱水 reading.
+// whole list was checked against two public 60-day tables and the pages of the tests.
+// The Peng Zu sentences are the common almanac text of 彭祖百忌, with the older 壬不泱水
+// reading.
 #include "core/almanac/almanac_rules.h"
 
 #include <algorithm>
