@@ -19,8 +19,9 @@
 #include <vector>
 
 #include "core/bazi/chart_rules.h"
-#include "core/calendar/solar_terms.h"
+#include "core/calendar/nayin.h"
 #include "core/calendar/sexagenary.h"
+#include "core/calendar/solar_terms.h"
 #include "core/text/date_text.h"
 #include "core/text/text.h"
 #include "core/text/tsv.h"
@@ -29,7 +30,6 @@ namespace fs = std::filesystem;
 using namespace std::chrono;
 
 namespace {
-
 
 void Write(const fs::path& path, const std::vector<std::string>& header,
            const std::vector<std::vector<std::string>>& rows) {
@@ -46,7 +46,8 @@ std::vector<std::vector<std::string>> TermRows() {
   std::vector<std::vector<std::string>> rows;
   for (int year = vessa::kTermFirstYear; year <= vessa::kTermLastYear; ++year) {
     for (int n = 0; n < 24; ++n) {
-      rows.push_back({std::to_string(year), std::string(vessa::SolarTermNames[static_cast<std::size_t>(n)]),
+      rows.push_back({std::to_string(year),
+                      std::string(vessa::SolarTermNames[static_cast<std::size_t>(n)]),
                       vessa::FormatDateTimeSeconds(*vessa::SolarTermInstant(year, n))});
     }
   }

@@ -1,10 +1,10 @@
 #include <type_traits>
 
-#include "core/bazi/bazi_chart.h"
-#include "core/bazi/birth_moment.h"
 #include "cli/commands.h"
 #include "cli/json.h"
 #include "cli/panel_options.h"
+#include "core/bazi/bazi_chart.h"
+#include "core/bazi/birth_moment.h"
 #include "core/text/text.h"
 
 namespace vessa::cli {

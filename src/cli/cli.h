@@ -52,6 +52,8 @@ struct Command {
   std::string_view usage;    // arguments, for --help and usage errors
   std::string_view summary;  // one line for --help
   std::function<int(Context&)> run;
+  // More text for "COMMAND --help", after the usage and the summary; may be empty.
+  std::function<std::string()> details = {};
 };
 
 const std::vector<Command>& Commands();

@@ -63,6 +63,16 @@ const std::vector<Command>& Commands() {
                  "a folk-omen page (KIND 0-6: 打喷嚏 面热 心惊 犬吠 眼跳 耳热 耳鸣), or the "
                  "reading of the clock hour HOUR (0-23)",
                  RunOmen});
+    c.push_back(
+        {"almanac", "DATE [--json] | FROM TO",
+         "the almanac entry of a day (YYYY-MM-DD, 1901-2100): the day line and its 17 lines, "
+         "or one line per day from FROM to TO: the date and the nine columns, tab-separated",
+         RunAlmanac});
+    c.push_back(
+        {"goodday", "ACTIVITY FROM TO",
+         "the days from FROM to TO good for ACTIVITY and not bad for it: the date, a tab, the "
+         "lunar date",
+         RunGoodDay, GoodDayHelp});
     return c;
   }();
   return commands;

@@ -18,6 +18,10 @@ int RunArticles(Context& ctx);
 int RunTopic(Context& ctx);
 // phone, qq, number, qqpair, nickname.
 void AddNumberCommands(std::vector<Command>& commands);
+int RunAlmanac(Context& ctx);
+int RunGoodDay(Context& ctx);
+// The activity list that goodday --help publishes.
+std::string GoodDayHelp();
 // Any reading of the pane: the panel options, the reading, its outcome as the
 // exit status.
 // `answers` are what the reading asks beyond the panel (ReadingEnv::answers).

@@ -20,7 +20,8 @@ std::filesystem::path ExecutableFolder(const char* argv0) {
 void PrintHelp(FILE* to) {
   std::fprintf(to,
                "usage: vessa-cli [--gbk] COMMAND [ARGS...]\n"
-               "       vessa-cli --help\n\n"
+               "       vessa-cli --help\n"
+               "       vessa-cli COMMAND --help\n\n"
                "Prints the program's readings as UTF-8 lines (GBK bytes with --gbk).\n"
                "Exit status: 0 done, 1 input message, 2 usage error, 3 reading stopped by a\n"
                "failure, 4 error shown by the window's error box.\n\n"
@@ -32,6 +33,13 @@ void PrintHelp(FILE* to) {
                  static_cast<int>(c.usage.size()), c.usage.data(),
                  static_cast<int>(c.summary.size()), c.summary.data());
   }
+}
+
+void PrintCommandHelp(const vessa::cli::Command& c) {
+  std::printf("usage: vessa-cli %.*s %.*s\n\n%.*s\n", static_cast<int>(c.name.size()),
+              c.name.data(), static_cast<int>(c.usage.size()), c.usage.data(),
+              static_cast<int>(c.summary.size()), c.summary.data());
+  if (c.details) std::printf("\n%s", c.details().c_str());
 }
 
 void Write(FILE* to, const std::string& text, bool gbk) {
@@ -73,6 +81,12 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "vessa-cli: unknown command %s\n\n", argv[i]);
     PrintHelp(stderr);
     return kUsage;
+  }
+  for (int j = i + 1; j < argc; ++j) {
+    if (std::strcmp(argv[j], "--help") == 0 || std::strcmp(argv[j], "-h") == 0) {
+      PrintCommandHelp(*command);
+      return kDone;
+    }
   }
   Context ctx;
   ctx.exe_folder = ExecutableFolder(argv[0]);

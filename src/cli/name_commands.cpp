@@ -1,8 +1,8 @@
 #include "cli/commands.h"
 #include "cli/panel_options.h"
+#include "core/names/naming_assistant.h"
 #include "core/text/errors.h"
 #include "core/text/text.h"
-#include "core/names/naming_assistant.h"
 
 namespace vessa::cli {
 

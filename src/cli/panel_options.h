@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "core/input/birth_input.h"
 #include "cli/cli.h"
+#include "core/input/birth_input.h"
 
 namespace vessa::cli {
 

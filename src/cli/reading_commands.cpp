@@ -35,7 +35,8 @@ int RunPaneReading(Context& ctx, const Reading& reading, std::vector<std::string
     case OutcomeKind::Done:
       return kDone;
     case OutcomeKind::DoneWithMissing:
-      for (const std::string& line : outcome.missing) ctx.error += (ctx.error.empty() ? "" : "\n") + line;
+      for (const std::string& line : outcome.missing)
+        ctx.error += (ctx.error.empty() ? "" : "\n") + line;
       return kMissingPieces;
     case OutcomeKind::InputMessage:
       ctx.error = outcome.message;

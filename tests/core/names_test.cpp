@@ -4,16 +4,16 @@
 #include <map>
 #include <set>
 
-#include "core/text/errors.h"
-#include "core/text/gbk.h"
-#include "core/text/text.h"
 #include "core/data/scramble.h"
 #include "core/names/five_grids.h"
 #include "core/names/name_characters.h"
 #include "core/names/luck_class.h"
-#include "core/names/number_texts.h"
 #include "core/names/naming_assistant.h"
+#include "core/names/number_texts.h"
 #include "core/reports/three_talent_reading.h"
+#include "core/text/errors.h"
+#include "core/text/gbk.h"
+#include "core/text/text.h"
 #include "test_support.h"
 
 namespace vessa {
@@ -119,7 +119,10 @@ TEST(FiveGrids, ElementsClassesAndScores) {
   for (int n = -5; n <= 200; ++n) {
     int lists = 0;
     for (auto list : {kLuckyNumbers, kHalfLuckyNumbers, kUnluckyNumbers}) {
-      lists += text::Contains(list, "," + std::to_string(n) + ",") ? 1 : 0;
+      std::string number = ",";  // appended: "," + std::string trips GCC 12's -Wrestrict
+      number += std::to_string(n);
+      number += ',';
+      lists += text::Contains(list, number) ? 1 : 0;
     }
     EXPECT_EQ(lists, n >= 1 && n <= 81 ? 1 : 0) << n;
   }

@@ -2,8 +2,8 @@
 
 #include <fstream>
 
-#include "core/bazi/spirit_stars.h"
 #include "chart_fixtures.h"
+#include "core/bazi/spirit_stars.h"
 #include "core/text/errors.h"
 #include "core/text/gbk.h"
 #include "core/text/text.h"
@@ -49,7 +49,10 @@ TEST(StarRuleParsing, NameFieldItemsAndValues) {
   EXPECT_EQ(r.items[0].value, "丙寅丁卯");
   // Twenty-two items: the last is ignored.
   std::string line = "多项星  ";
-  for (int i = 0; i < 22; ++i) line += (i ? "," : "") + std::string("甲:子");
+  for (int i = 0; i < 22; ++i) {
+    if (i) line += ',';
+    line += "甲:子";
+  }
   EXPECT_EQ(ParseStarRule(line).items.size(), 21u);
   // Blanks around items and empty items.
   r = ParseStarRule("空项星   甲 : 子 ,, ,乙:丑");

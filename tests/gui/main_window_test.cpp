@@ -724,7 +724,9 @@ void MainWindowTest::unboundCommandsAreDisabledAndDoNothing() {
       "手机号码", "手机号码分析", "QQ号码分析", "数字分析", "更多数字分析", "QQ配对", "QQ缘分配对",
       "网名分析",
       // the divination windows and the Zhuge sign
-      "每日一卦", "快速起名", "诸葛测算", "测字论命", "诸葛神数 ", "指纹论命"};
+      "每日一卦", "快速起名", "诸葛测算", "测字论命", "诸葛神数 ", "指纹论命",
+      // the almanac
+      "本日黄历", "黄道吉日"};
   // Bound in the menu only: the page button "金钱卦" has no action.
   const QSet<QString> menuOnly = {"金钱卦",     "打喷嚏占卜", "面热测占卜", "心惊测占卜",
                                   "犬吠测占卜", "眼跳测占卜", "耳热测占卜", "耳鸣测占卜"};

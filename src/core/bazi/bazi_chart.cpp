@@ -5,6 +5,7 @@
 #include "core/bazi/chart_lookups.h"
 #include "core/bazi/chart_names.h"
 #include "core/calendar/lunar_calendar.h"
+#include "core/calendar/pillars.h"
 #include "core/calendar/solar_terms.h"
 #include "core/numbers/birthday_texts.h"
 
@@ -16,24 +17,11 @@ namespace {
 
 bool IsLeapYear(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
 
-int DaysInMonth(int y, int m) {
-  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return m == 2 && IsLeapYear(y) ? 29 : kDays[m - 1];
-}
-
 // Only February and the 30-day months are checked; other months pass as they are.
 bool PassesDateCheck(int y, int m, int d) {
   if (m == 2) return d <= (IsLeapYear(y) ? 29 : 28);
   if (m == 4 || m == 6 || m == 9 || m == 11) return d <= 30;
   return true;
-}
-
-// The month branch a jie opens: 小寒 丑, 立春 寅, 惊蛰 卯 … 大雪 子.
-Branch MonthBranchOfJie(int termIndex) { return Branch::FromIndex(termIndex / 2 + 1); }
-
-// The year whose pillar a moment takes: the year of the last 立春 at or before it.
-int PillarYearOf(const TermInstant& lastJie) {
-  return lastJie.index >= 2 ? lastJie.year : lastJie.year - 1;
 }
 
 // Real time to the jie as time of luck: three days make a year, one day four
@@ -67,31 +55,9 @@ bool IsJieTerm(std::string_view name) {
 }
 
 std::optional<ChartMoment> FourPillarsAt(DateTime moment) {
-  // The year turns at the instant of 立春 and the month at the instant of its jie,
-  // compared with the moment to the second.
-  const std::optional<TermInstant> lastJie = JieAtOrBefore(moment);
-  const std::optional<TermInstant> nextJie = JieAfter(moment);
-  if (!lastJie.has_value() || !nextJie.has_value()) return std::nullopt;
-
-  const Branch monthBranch = MonthBranchOfJie(lastJie->index);
-  const int pillarYear = PillarYearOf(*lastJie);
-  const Pillar yearPillar{Stem::FromCycle(pillarYear - 3), Branch::FromCycle(pillarYear - 3)};
-  const int mb = monthBranch.Cycle();
-  const int ys = yearPillar.stem.Cycle();
-  // 五虎遁: the month stems of a year start from its year stem.
-  const Stem monthStem = Stem::FromCycle(mb >= 3 && mb <= 11 ? 2 * ys + mb + 8 : 2 * ys + mb);
-
-  // The day by its count from a 甲子 day (1900-02-20 and 2000-01-01 give 甲子 and 戊午).
-  const year_month_day ymd{DateOf(moment)};
-  const int Y = static_cast<int>(ymd.year());
-  const int Mo = static_cast<int>(static_cast<unsigned>(ymd.month()));
-  const int D = static_cast<int>(static_cast<unsigned>(ymd.day()));
-  const int G = Y - 1;
-  const int base = 5 * G + G / 4 - G / 100 + G / 400;
-  int dayOfYear = D;
-  for (int m = 1; m < Mo; ++m) dayOfYear += DaysInMonth(Y, m);
-  const int n = FloorMod(base + dayOfYear + 6015, 60);
-  const Pillar dayPillar{Stem::FromCycle(n % 10), Branch::FromCycle(n % 12)};
+  const std::optional<YearMonthPillars> yearMonth = YearMonthPillarsAt(moment);
+  if (!yearMonth.has_value()) return std::nullopt;
+  const Pillar dayPillar = DayPillarOf(DateOf(moment));
 
   // 23:00 is 子 but keeps the calendar day's pillar (one of the schools' rules).
   const int H = static_cast<int>(duration_cast<hours>(moment - floor<days>(moment)).count());
@@ -100,10 +66,9 @@ std::optional<ChartMoment> FourPillarsAt(DateTime moment) {
   const Stem hourStem =
       Stem::FromCycle(hourBranch.Cycle() != 0 ? 2 * ds + hourBranch.Cycle() + 8 : 2 * ds);
 
-  return ChartMoment{{yearPillar, Pillar{monthStem, monthBranch}, dayPillar,
-                      Pillar{hourStem, hourBranch}},
-                     *lastJie,
-                     *nextJie};
+  return ChartMoment{{yearMonth->year, yearMonth->month, dayPillar, Pillar{hourStem, hourBranch}},
+                     yearMonth->lastJie,
+                     yearMonth->nextJie};
 }
 
 bool IsBeforeTermInstant(int year, DateTime moment) {

@@ -14,8 +14,4 @@ namespace vessa {
 // 正财 七杀 正官 偏印 正印.
 std::string_view TenGodName(Stem day, Stem other);
 
-// The nayin (纳音) of a pair of the sexagenary cycle: one name for each two
-// consecutive pairs from 甲子乙丑 海中金 to 壬戌癸亥 大海水.
-std::string_view NayinName(Pillar pair);
-
 }  // namespace vessa

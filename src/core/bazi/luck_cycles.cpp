@@ -16,7 +16,11 @@ std::string YearGanZhi(int year) {
 
 std::string AgeText(int year, int lunarBirthYear) {
   const int a = year - lunarBirthYear;
-  return (a < 10 ? "0" : "") + std::to_string(a) + "岁";
+  // Appended piece by piece: "literal" + std::string trips GCC 12's -Wrestrict at -O3.
+  std::string text = a < 10 ? "0" : "";
+  text += std::to_string(a);
+  text += "岁";
+  return text;
 }
 
 std::string MinorLuckPillar(const BaziChart& c, int n) {

@@ -74,7 +74,13 @@ bool ConvertLikeLiteral(std::string_view literal, std::string& out) {
 
 // "#2020-1-5#" -> "'2020-01-05'"; also the US form "#1/5/2020#".
 std::string DateLiteral(std::string_view inner) {
-  if (auto d = TryParseDate(inner)) return "'" + FormatDate(*d) + "'";
+  if (auto d = TryParseDate(inner)) {
+    // Appended piece by piece: "'" + std::string trips GCC 12's -Wrestrict at -O3.
+    std::string literal = "'";
+    literal += FormatDate(*d);
+    literal += '\'';
+    return literal;
+  }
   int m = 0, d = 0, y = 0;
   std::string s(inner);
   if (std::sscanf(s.c_str(), "%d/%d/%d", &m, &d, &y) == 3) {

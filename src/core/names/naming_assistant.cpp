@@ -1,11 +1,11 @@
 #include "core/names/naming_assistant.h"
 
-#include "core/text/gbk.h"
-#include "core/text/text.h"
 #include "core/data/scramble.h"
 #include "core/data/sql_text.h"
 #include "core/names/five_grids.h"
 #include "core/names/name_characters.h"
+#include "core/text/gbk.h"
+#include "core/text/text.h"
 
 namespace vessa {
 
@@ -14,7 +14,13 @@ using data::FailurePolicy;
 
 namespace {
 
-bool Passes(int n) { return text::Contains(kProposalLuckyNumbers, "," + std::to_string(n) + ","); }
+bool Passes(int n) {
+  // Appended piece by piece: "," + std::string trips GCC 12's -Wrestrict at -O3.
+  std::string number = ",";
+  number += std::to_string(n);
+  number += ',';
+  return text::Contains(kProposalLuckyNumbers, number);
+}
 
 std::string Unscrambled(const data::ContentStore& store, const std::string& stored) {
   return text::Trim(data::UnscrambleText(text::Trim(stored), data::kScrambleKey,

@@ -23,6 +23,7 @@
 
 #include "core/text/text.h"
 #include "core/divination/omens.h"
+#include "gui/almanac/huangdao_window.h"
 #include "gui/calendar/calendar_window.h"
 #include "gui/divination/fingerprint_window.h"
 #include "gui/divination/hexagram_window.h"
@@ -212,6 +213,13 @@ void TFrmmain::BindCommands() {
         [this, i, caption = ToQString(topic.caption)] { ShowOmen(this, caption, i); },
         CommandPlace::Menu);
   }
+
+  // The almanac: the panel button, and the page button and menu item of 黄道吉日.
+  BindCommand(
+      QStringLiteral("本日黄历"), [this] { OnAlmanac(); }, CommandPlace::PanelButtons);
+  BindCommand(
+      QStringLiteral("黄道吉日"), [this] { OnAlmanac(); },
+      CommandPlace::Menu | CommandPlace::Pages);
 }
 
 int TFrmmain::BindCommand(const QString& caption, std::function<void()> action,
@@ -338,6 +346,17 @@ void TFrmmain::OnFingerprint() {
   zhiwen_ = new TFrmzhiwen(content_, this);
   zhiwen_->setWindowModality(Qt::ApplicationModal);
   zhiwen_->show();
+}
+
+void TFrmmain::OnAlmanac() {
+  // Several may be open at once, each with its own day; closing one deletes it.
+  const std::chrono::year_month_day today(today_());
+  auto* almanac = new TFormHuangdao(
+      content_,
+      QDate(static_cast<int>(today.year()), static_cast<int>(static_cast<unsigned>(today.month())),
+            static_cast<int>(static_cast<unsigned>(today.day()))),
+      this);
+  almanac->show();
 }
 
 void TFrmmain::OnFontSizeChosen(int index) {

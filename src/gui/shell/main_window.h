@@ -54,8 +54,8 @@ class TFrmmain : public QMainWindow {
   TFrmChangeName* NamingAssistant() const;
   // The perpetual calendar while it is open.
   TFRM_Date* PerpetualCalendar() const;
-  // Where the perpetual calendar takes "today" from; the machine's clock unless
-  // a test sets another.
+  // Where the perpetual calendar and the almanac take "today" from; the
+  // machine's clock unless a test sets another.
   void SetTodayClock(std::function<Date()> today) { today_ = std::move(today); }
   // The coin hexagram and fingerprint windows of the last opening (null before).
   TFrmQigua* CoinHexagramWindow() const;
@@ -77,6 +77,7 @@ class TFrmmain : public QMainWindow {
   const QPageLayout& PrintLayout() const { return printLayout_; }
 
   const data::ContentStore& Content() const { return content_; }
+
   // The three-talent lookup's query, bound to MorFile each time the window is shown.
   data::Query& ADOQname() { return adoqName_; }
 
@@ -111,6 +112,8 @@ class TFrmmain : public QMainWindow {
   void OnPerpetualCalendar();
   void OnCoinHexagram();
   void OnFingerprint();
+  // A new almanac window, modeless, on today's entry.
+  void OnAlmanac();
   // The environment of the readings: the databases and this year.
   int CurrentYear() const;
   void OnFontSizeChosen(int index);
