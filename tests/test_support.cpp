@@ -54,6 +54,15 @@ void CopyBuiltDatabases(const fs::path& folder) {
   }
 }
 
+void CopyInstall(const fs::path& folder, std::string_view omit) {
+  fs::create_directories(folder);
+  for (std::string_view entry : {"dream.dll", "MorFile.dll", "MorBirth.dll", "Tgcode.dll", "shensha"}) {
+    if (entry == omit) continue;
+    fs::copy(BinDir() / entry, folder / entry,
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+  }
+}
+
 int RunCommand(const std::string& command, std::string& out) {
   out.clear();
   FILE* pipe = popen(command.c_str(), "r");

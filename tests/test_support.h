@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vessa::test {
@@ -31,6 +32,10 @@ void ExecSql(const std::filesystem::path& file, const std::string& sql);
 
 // Copies the built database files into folder (so a test may remove or replace one).
 void CopyBuiltDatabases(const std::filesystem::path& folder);
+
+// Copies what the program reads beside itself, the four databases and the rule
+// folder "shensha", into folder, leaving out the entry named omit.
+void CopyInstall(const std::filesystem::path& folder, std::string_view omit = {});
 
 // Runs a command line, capturing stdout; returns the exit status.
 int RunCommand(const std::string& command, std::string& out);

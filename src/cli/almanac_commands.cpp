@@ -57,8 +57,8 @@ std::optional<Date> AlmanacDate(Context& ctx, const std::string& text) {
 }
 
 // A query object on MorBirth.dll beside the program, opened for this one command.
-data::Query MorBirth(const Context& ctx) {
-  return data::Query(data::ContentStore(ctx.exe_folder).MorBirthConnection());
+data::Query MorBirth(Context& ctx) {
+  return data::Query(Store(ctx).MorBirthConnection());
 }
 
 std::string MissingRow(std::string_view date) {

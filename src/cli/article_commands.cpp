@@ -6,7 +6,7 @@ namespace vessa::cli {
 
 int RunArticle(Context& ctx) {
   if (ctx.args.size() != 1) throw UsageError("expected KEY, such as a1 or b12 (see 'articles')");
-  data::ContentStore store(ctx.exe_folder);
+  data::ContentStore& store = Store(ctx);
   const Article article = LoadArticle(store, ctx.args[0]);
   if (article.text.empty()) {
     ctx.error = "no article " + ctx.args[0];
@@ -20,7 +20,7 @@ int RunArticle(Context& ctx) {
 
 int RunArticles(Context& ctx) {
   if (!ctx.args.empty()) throw UsageError("takes no arguments");
-  data::ContentStore store(ctx.exe_folder);
+  data::ContentStore& store = Store(ctx);
   for (const auto& [key, title] : ArticleTitles(store)) ctx.out.Line(key + "\t" + title);
   return kDone;
 }

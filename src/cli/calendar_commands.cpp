@@ -7,6 +7,7 @@
 #include "core/calendar/lunar_calendar.h"
 #include "core/calendar/month_grid.h"
 #include "core/calendar/solar_terms.h"
+#include "core/input/birth_input.h"
 #include "core/text/date_text.h"
 #include "core/text/gbk.h"
 #include "core/text/text.h"
@@ -43,6 +44,14 @@ int RunLunar(Context& ctx) {
   Date from = DateArgument(ctx.args[0]);
   Date to = ctx.args.size() == 2 ? DateArgument(ctx.args[1]) : from;
   if (to < from) throw UsageError("TO lies before FROM");
+  // A day the lunar table does not hold has no lunar date: a message, never a
+  // row of zeros.
+  for (const Date d : {from, to}) {
+    if (SolarToLunar(d).IsZero()) {
+      ctx.error = FormatDate(d) + "不在农历表的范围内（1900-01-31至2100-12-31）。";
+      return kInputMessage;
+    }
+  }
   std::string& out = ctx.out.Buffer();
   out.reserve(static_cast<std::size_t>((to - from).count() + 1) * 48);
   for (Date d = from; d <= to; d += std::chrono::days{1}) {
@@ -74,7 +83,14 @@ int RunSolar(Context& ctx) {
   if (numbers.size() != 3) throw UsageError("expected Y M D");
   LunarDate l{ParseInt(numbers[0], "the year", 0, 9999), ParseInt(numbers[1], "the month", 0, 99),
               ParseInt(numbers[2], "the day", 0, 99), leap};
-  ctx.out.Line(FormatDate(LunarToSolar(l)));
+  // A date the lunar table does not hold (a zero, a 30th of a short month, a
+  // leap month the year lacks) is the input step's date message, never a date.
+  const Date solar = LunarToSolar(l);
+  if (solar == kNoSolarDate) {
+    ctx.error = std::string(kCheckInputMessage);
+    return kInputMessage;
+  }
+  ctx.out.Line(FormatDate(solar));
   return kDone;
 }
 

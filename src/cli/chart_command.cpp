@@ -77,7 +77,7 @@ int RunChart(Context& ctx) {
   BirthInput record;
   if (!RunInputStep(ctx, panel, BirthInputKind::Bazi, record)) return kInputMessage;
   BaziChart chart;
-  data::ContentStore store(ctx.exe_folder);
+  data::ContentStore& store = Store(ctx);
   const std::string message = ComputeChart(store, chart, BirthMomentOf(panel, record));
   if (!message.empty()) {
     ctx.error = message;

@@ -2,14 +2,19 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/data/content_store.h"
+
 // vessa-cli: every reading of the program, scriptable. Output is UTF-8 lines
 // (GBK with --gbk). Exit status: 0 done; 1 an input message; 2 a usage error;
-// 3 a reading stopped by a failure; 4 an error the window shows in its error box.
+// 3 a reading stopped by a failure; 4 an error the window shows in its error box,
+// or output that could not be written; 5 done with pieces missing; 141 the
+// reader of the output went away.
 namespace vessa::cli {
 
 enum ExitCode : int {
@@ -45,7 +50,16 @@ struct Context {
   std::filesystem::path exe_folder;  // where the databases lie
   Output out;
   std::string error;  // the reason line of exit 1, 3 or 4
+  // The databases of the install, opened on first use (Store); what failed in them
+  // under the ignore policy turns a finished command into exit 5.
+  std::optional<data::ContentStore> store;
 };
+
+// The install's databases, opened once per command.
+inline data::ContentStore& Store(Context& ctx) {
+  if (!ctx.store) ctx.store.emplace(ctx.exe_folder);
+  return *ctx.store;
+}
 
 struct Command {
   std::string_view name;
@@ -54,6 +68,9 @@ struct Command {
   std::function<int(Context&)> run;
   // More text for "COMMAND --help", after the usage and the summary; may be empty.
   std::function<std::string()> details = {};
+  // Whether arguments that are not UTF-8 reach the command (which then reads
+  // them as GBK); every other command refuses them.
+  bool takesAnyBytes = false;
 };
 
 const std::vector<Command>& Commands();

@@ -70,7 +70,7 @@ int RunHexagram(Context& ctx) {
   }
   if (haveLines && (automatic || haveSeed))
     throw UsageError("--lines and --auto/--seed exclude each other");
-  data::ContentStore store(ctx.exe_folder);
+  data::ContentStore& store = Store(ctx);
   const data::Query query = store.QueryOn(data::DatabaseFile::Tgcode);
   std::optional<HexagramRow> row;
   std::string asked;
@@ -123,7 +123,7 @@ int RunZhuge(Context& ctx, const Reading& reading) {
     ctx.args.clear();
     return RunPaneReading(ctx, reading, {chars});
   }
-  data::ContentStore store(ctx.exe_folder);
+  data::ContentStore& store = Store(ctx);
   const ThreeCharacters t = SplitThreeCharacters(chars);
   ctx.out.Line(JsonObject()
                    .Text("characters", chars)
@@ -140,7 +140,7 @@ int RunFingerprint(Context& ctx) {
   if (!IsFingerprintCode(code))
     throw UsageError("the code is up to five letters o (whorl) or x (loop), not '" +
                      ctx.args.front() + "'");
-  data::ContentStore store(ctx.exe_folder);
+  data::ContentStore& store = Store(ctx);
   ctx.out.Line(FingerprintResult(store, code));
   return kDone;
 }

@@ -12,6 +12,7 @@ constexpr std::size_t kListedCharacters = 60;
 
 int RunNaming(Context& ctx) {
   std::string surname;
+  bool haveSurname = false;
   bool two = true;
   int pick = 0;
   bool all = false;
@@ -22,21 +23,25 @@ int RunNaming(Context& ctx) {
     if (a == "--one") {
       two = false;
     } else if (a == "--pick" && i + 1 < ctx.args.size()) {
+      if (pick > 0) throw UsageError("--pick is given twice");
       pick = ParseInt(ctx.args[++i], "--pick", 1, 100000);
     } else if (a == "--all") {
       all = true;
     } else if (a == "--test" && i + 1 < ctx.args.size()) {
-      test = ctx.args[++i];
+      if (testing) throw UsageError("--test is given twice");
+      test = CheckNameText(ctx.args[++i], "--test");
       testing = true;
-    } else if (surname.empty() && !a.empty() && a[0] != '-') {
+    } else if (!haveSurname && (a.empty() || a[0] != '-')) {
       surname = a;
+      haveSurname = true;
     } else {
       throw UsageError("unexpected argument " + a);
     }
   }
   surname = text::Trim(surname);
   if (surname.empty()) throw UsageError("give the surname");
-  data::ContentStore store(ctx.exe_folder);
+  CheckNameText(surname, "the surname");
+  data::ContentStore& store = Store(ctx);
   const auto proposals = NameProposals(store, surname, two);
   if (proposals.empty()) {
     ctx.error = std::string(kNoProposals);
@@ -62,7 +67,12 @@ int RunNaming(Context& ctx) {
   if (testing) {
     ctx.out.Line("");
     const data::Query query = store.QueryOn(data::DatabaseFile::MorFile);
-    for (const auto& line : NameTestLines(query, store, surname, test)) ctx.out.Line(line);
+    // The first lines are out before the grid readings are looked up, as in the
+    // window: a failing lookup leaves them.
+    if (const auto start = BeginNameTest(query, store, surname, test)) {
+      for (const auto& line : start->lines) ctx.out.Line(line);
+      for (const auto& line : NameTestReadings(store, *start)) ctx.out.Line(line);
+    }
   }
   return kDone;
 }

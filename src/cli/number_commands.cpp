@@ -64,7 +64,7 @@ int RunPhone(Context& ctx) {
   bool json = false;
   const std::string number = EditText(TakeArguments(ctx, 1, json)[0]);
   if (!FitsEdit(ctx, number, kPhoneEditBytes, "手机号码最多11位！")) return kInputMessage;
-  data::ContentStore store(ctx.exe_folder);
+  data::ContentStore& store = Store(ctx);
   return Print(ctx, PhoneTest(store, gbk::ToUtf8(number)), json);
 }
 
@@ -84,7 +84,7 @@ int RunQQPair(Context& ctx) {
   for (const std::string* n : {&own, &partner}) {
     if (!FitsEdit(ctx, *n, kNumberEditBytes, NumberTooLong(kNumberEditBytes))) return kInputMessage;
   }
-  data::ContentStore store(ctx.exe_folder);
+  data::ContentStore& store = Store(ctx);
   return Print(ctx, QQPairing(store, gbk::ToUtf8(own), gbk::ToUtf8(partner)), json);
 }
 
@@ -120,7 +120,7 @@ void AddNumberCommands(std::vector<Command>& commands) {
                       RunQQPair});
   commands.push_back({"nickname", "TEXT [--json]",
                       "the nickname reading (网名与性格); JSON keys: nickname, trait",
-                      RunNickname});
+                      RunNickname, {}, /*takesAnyBytes=*/true});
 }
 
 }  // namespace vessa::cli

@@ -1,24 +1,40 @@
 #include "cli/panel_options.h"
 
+#include <set>
+
 #include "cli/json.h"
 #include "core/text/gbk.h"
 
 namespace vessa::cli {
 
+const std::string& CheckNameText(const std::string& text, std::string_view option) {
+  if (!gbk::IsEncodable(text)) {
+    throw UsageError(std::string(option) + " holds a character the GBK code page lacks");
+  }
+  if (gbk::ByteLength(text) > 4) {
+    throw UsageError(std::string(option) + " takes at most two Chinese characters (4 GBK bytes)");
+  }
+  return text;
+}
+
 std::vector<std::string> TakePanelOptions(const std::vector<std::string>& args, Panel& panel) {
   std::vector<std::string> rest;
+  std::set<std::string> seen;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
+    // A field the panel holds once: a second value is a slip, not an override.
+    static const std::set<std::string, std::less<>> kFields = {
+        "--surname", "--given", "--sex", "--blood", "--date", "--lunar", "--hour", "--minute"};
+    if (kFields.contains(a) && !seen.insert(a).second) {
+      throw UsageError(a + " is given twice");
+    }
     auto value = [&]() -> const std::string& {
       if (i + 1 >= args.size()) throw UsageError(a + " needs a value");
       return args[++i];
     };
     if (a == "--surname" || a == "--given") {
-      // The window's name edits take at most two Chinese characters (4 GBK bytes).
       std::string& field = a == "--surname" ? panel.surname : panel.givenName;
-      field = value();
-      if (gbk::ByteLength(field) > 4)
-        throw UsageError(a + " takes at most two Chinese characters (4 GBK bytes)");
+      field = CheckNameText(value(), a);
     } else if (a == "--sex") {
       panel.sex = value();
       if (panel.sex != "男" && panel.sex != "女") throw UsageError("--sex is 男 or 女");

@@ -20,6 +20,10 @@ inline constexpr std::string_view kPanelUsage =
     "[--lunar] "
     "[--hour 0..23] [--minute 0..59]";
 
+// A name as the window's name edits hold it: GBK characters, at most two
+// Chinese characters (4 GBK bytes). Throws UsageError naming the option.
+const std::string& CheckNameText(const std::string& text, std::string_view option);
+
 // Runs the input step; on a message sets ctx.error and returns false.
 bool RunInputStep(Context& ctx, const Panel& panel, BirthInputKind kind, BirthInput& record);
 

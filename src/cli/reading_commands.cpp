@@ -21,7 +21,7 @@ int RunPaneReading(Context& ctx, const Reading& reading, std::vector<std::string
   Panel panel;
   if (auto rest = TakePanelOptions(ctx.args, panel); !rest.empty())
     throw UsageError("unexpected argument " + rest.front());
-  data::ContentStore store(ctx.exe_folder);
+  data::ContentStore& store = Store(ctx);
   BirthInput birth;
   BaziChart chart;
   ReportBuffer out;

@@ -9,6 +9,7 @@
 #include "core/almanac/almanac_rules.h"
 #include "core/almanac/huangdao_lookup.h"
 #include "core/text/text.h"
+#include "cli_run.h"
 #include "test_support.h"
 
 namespace vessa {
@@ -16,20 +17,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-  int status;
-  std::string out, err;
-};
-
-CliRun Cli(const fs::path& folder, const std::string& args) {
-  test::TempDir tmp;
-  CliRun r;
-  r.status = test::RunCommand(
-      (folder / "vessa-cli").string() + " " + args + " 2>" + (tmp.path() / "err").string(), r.out);
-  r.err = test::ReadFile(tmp.path() / "err");
-  return r;
-}
-CliRun Cli(const std::string& args) { return Cli(test::BinDir(), args); }
+using test::Cli;
+using test::CliRun;
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
@@ -53,9 +42,7 @@ std::vector<std::string> Fields(const std::string& line) {
 struct Install {
   test::TempDir dir;
   explicit Install(const std::string& rows) {
-    fs::copy_file(test::BinDir() / "vessa-cli", dir.path() / "vessa-cli");
-    fs::permissions(dir.path() / "vessa-cli", fs::perms::owner_all);
-    test::CopyBuiltDatabases(dir.path());
+    test::CopyProgram(dir.path(), "MorBirth.dll");
     test::MakeDatabase(
         dir.path() / "MorBirth.dll",
         "CREATE TABLE huangdao (gn TEXT PRIMARY KEY, nn TEXT, suici TEXT, tszf TEXT, "

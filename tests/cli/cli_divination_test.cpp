@@ -7,6 +7,7 @@
 #include "core/divination/omens.h"
 #include "core/divination/zhuge.h"
 #include "core/text/text.h"
+#include "cli_run.h"
 #include "test_support.h"
 
 namespace vessa {
@@ -14,20 +15,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-  int status;
-  std::string out, err;
-};
-
-CliRun Cli(const std::string& args) {
-  test::TempDir tmp;
-  CliRun r;
-  r.status = test::RunCommand(
-      (test::BinDir() / "vessa-cli").string() + " " + args + " 2>" + (tmp.path() / "err").string(),
-      r.out);
-  r.err = test::ReadFile(tmp.path() / "err");
-  return r;
-}
+using test::Cli;
+using test::CliRun;
 
 const data::ContentStore& Store() {
   static const data::ContentStore store(test::BinDir());

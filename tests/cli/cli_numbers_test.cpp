@@ -12,25 +12,14 @@
 #include "core/text/text.h"
 #include "panel_fixtures.h"
 #include "reading_fixtures.h"
+#include "cli_run.h"
 #include "test_support.h"
 
 namespace vessa {
 namespace {
 
-struct CliRun {
-  int status;
-  std::string out, err;
-};
-
-CliRun Cli(const std::string& args) {
-  test::TempDir tmp;
-  CliRun r;
-  r.status = test::RunCommand(
-      (test::BinDir() / "vessa-cli").string() + " " + args + " 2>" + (tmp.path() / "err").string(),
-      r.out);
-  r.err = test::ReadFile(tmp.path() / "err");
-  return r;
-}
+using test::Cli;
+using test::CliRun;
 
 int ThisYear() {
   std::time_t now = std::time(nullptr);

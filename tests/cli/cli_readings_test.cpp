@@ -93,9 +93,7 @@ TEST(CliReadings, ExitStatusOfEachOutcome) {
 
 TEST(CliReadings, StoppedReadingKeepsItsLines) {
   test::TempDir install;
-  fs::copy_file(test::BinDir() / "vessa-cli", install.path() / "vessa-cli");
-  fs::permissions(install.path() / "vessa-cli", fs::perms::owner_all);
-  test::CopyBuiltDatabases(install.path());
+  test::CopyProgram(install.path(), "shensha");
   // No rule folder: the reading stops after the spirit-star heading.
   CliRun r = Cli(install.path(), "bazi --surname 张 --given 三");
   EXPECT_EQ(r.status, 3);
@@ -128,8 +126,9 @@ TEST(CliReadings, NameCommands) {
   EXPECT_EQ(r.status, 0);
   EXPECT_TRUE(text::StartsWith(r.out, "张三丰,您的三才为木火金,经系统分析如下:\n\n\n    "));
   r = Cli("threetalent --surname 张");
-  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, "名不能为空!\n");
 
   r = Cli("naming 李");
   EXPECT_EQ(r.status, 0);

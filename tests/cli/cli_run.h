@@ -13,16 +13,33 @@ struct CliRun {
   std::string out, err;
 };
 
-// Runs vessa-cli of the folder with the arguments (as a shell line).
-inline CliRun Cli(const std::filesystem::path& folder, const std::string& args) {
+// A word for the shell, whatever it holds.
+inline std::string ShellQuoted(const std::string& word) {
+  std::string quoted = "'";
+  for (const char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+// Runs vessa-cli of the folder with the arguments (as a shell line), after the
+// prefix (such as "timeout 60").
+inline CliRun Cli(const std::filesystem::path& folder, const std::string& args,
+                  const std::string& prefix = "") {
   TempDir tmp;
   CliRun r;
-  r.status =
-      RunCommand((folder / "vessa-cli").string() + " " + args + " 2>" + (tmp.path() / "err").string(),
-                 r.out);
+  r.status = RunCommand(prefix + " " + ShellQuoted((folder / "vessa-cli").string()) + " " + args +
+                            " 2>" + ShellQuoted((tmp.path() / "err").string()),
+                        r.out);
   r.err = ReadFile(tmp.path() / "err");
   return r;
 }
 inline CliRun Cli(const std::string& args) { return Cli(BinDir(), args); }
+
+// A copy of the installed program in folder: vessa-cli, the four databases and
+// the rule files (all but omit), so that a test may damage any of them.
+inline void CopyProgram(const std::filesystem::path& folder, std::string_view omit = {}) {
+  namespace fs = std::filesystem;
+  CopyInstall(folder, omit);
+  fs::copy_file(BinDir() / "vessa-cli", folder / "vessa-cli", fs::copy_options::overwrite_existing);
+}
 
 }  // namespace vessa::test

@@ -100,7 +100,6 @@ TEST(LunarCalendar, EveryLunarTripleConvertsLikeTheReferenceLoops) {
       for (int d = -1; d <= 31; ++d) {
         for (bool leap : {false, true}) {
           LunarDate l{y, m, d, leap};
-          // Months and days below 1 are not rejected by validation; the loops still agree.
           ASSERT_EQ(LunarToSolar(l), ReferenceLunarToSolar(l))
               << y << "-" << m << "-" << d << " " << leap;
         }
@@ -146,6 +145,12 @@ TEST(LunarCalendar, LunarToSolarSentinelsAndLimits) {
   EXPECT_EQ(LunarToSolar({2021, 2, 30, false}), D(2021, 4, 11));  // a big one
   EXPECT_EQ(LunarToSolar({2020, 13, 1, false}), kNoSolarDate);
   EXPECT_EQ(LunarToSolar({2020, 1, 31, false}), kNoSolarDate);
+  // Zeros name no day: once they counted back from the first (1980-1-0 gave the
+  // eve of 春节 1980, which fell on 02-16).
+  EXPECT_EQ(LunarToSolar({1980, 1, 1, false}), D(1980, 2, 16));
+  EXPECT_EQ(LunarToSolar({1980, 1, 0, false}), kNoSolarDate);
+  EXPECT_EQ(LunarToSolar({1980, 0, 1, false}), kNoSolarDate);
+  EXPECT_EQ(LunarToSolar({1980, 0, 0, false}), kNoSolarDate);
 }
 
 TEST(LunarCalendar, TableReadings) {

@@ -11,6 +11,7 @@
 #include "gui/divination/fingerprint_window.h"
 #include "gui/shell/main_window.h"
 #include "gui_test_support.h"
+#include "test_support.h"
 #include "window_driver.h"
 
 namespace vessa {

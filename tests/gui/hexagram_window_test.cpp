@@ -18,6 +18,7 @@
 #include "gui/shell/main_window.h"
 #include "gui/shell/print_seam.h"
 #include "gui_test_support.h"
+#include "test_support.h"
 #include "window_driver.h"
 
 namespace vessa {

@@ -5,11 +5,13 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QRadioButton>
+#include <QTemporaryDir>
 
 #include "gui/shell/main_window.h"
 #include "gui_test_support.h"
 #include "core/names/naming_assistant.h"
 #include "gui/names/naming_window.h"
+#include "test_support.h"
 #include "window_driver.h"
 
 // The naming assistant "取名宝典", opened from the main window.
@@ -46,7 +48,7 @@ struct Fixture {
   TFrmmain main;
   test::MessageRecorder recorder;
 
-  Fixture() {
+  explicit Fixture(std::filesystem::path dataFolder = {}) : main(nullptr, std::move(dataFolder)) {
     main.show();
     if (!QTest::qWaitForWindowExposed(&main)) qFatal("the main window was not shown");
   }
@@ -78,6 +80,7 @@ class NamingWindowTest : public QObject {
   void pickFillsTheCharactersOfTheSelectedProposal();
   void oneLetterSurnameHasNoProposals();
   void testWritesTheNameTestLines();
+  void aFailingGridLookupLeavesTheFirstLines();
   void closeDeletesTheWindow();
   void openingAgainLeavesOneWindow();
 };
@@ -276,6 +279,33 @@ void NamingWindowTest::testWritesTheNameTestLines() {
     QVERIFY(lines[3].startsWith(QStringLiteral("    ")));
     QVERIFY(lines[5].startsWith(QStringLiteral("天格: ")));
   }
+  QVERIFY(f.recorder.Messages().empty());
+}
+
+// The name and its three talents stand before the grid readings are looked up: a
+// failing namefx lookup stops the test silently and leaves them, not the previous
+// test's result.
+void NamingWindowTest::aFailingGridLookupLeavesTheFirstLines() {
+  QTemporaryDir install;
+  QVERIFY(install.isValid());
+  const std::filesystem::path folder = install.path().toStdString();
+  test::CopyInstall(folder);
+  test::ExecSql(folder / "MorFile.dll", "DROP TABLE namefx;");
+  Fixture f(folder);
+  TFrmChangeName* n = f.Open(QStringLiteral("张"), QStringLiteral("三"));
+  QVERIFY(n);
+  QPlainTextEdit* result = Result(*n);
+  result->setPlainText(QStringLiteral("上一次的结果"));
+  Named<QLineEdit>(*n, "TestGivenName")->setText(QStringLiteral("伟"));
+  Press(*n, "确认测算");
+
+  const data::Query query(f.Store().MorFileConnection());
+  const std::optional<NameTestStart> start = BeginNameTest(query, f.Store(), "张", "伟");
+  QVERIFY(start.has_value());
+  QStringList expected;
+  for (const std::string& line : start->lines) expected << QString::fromStdString(line);
+  QCOMPARE(result->toPlainText().split(QLatin1Char('\n')), expected);
+  QVERIFY(expected[0].startsWith(QStringLiteral("张伟,您的三才为")));
   QVERIFY(f.recorder.Messages().empty());
 }
 

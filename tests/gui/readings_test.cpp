@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QStatusBar>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -15,6 +16,7 @@
 #include "core/reports/bazi_report.h"
 #include "core/reports/name_report.h"
 #include "reading_fixtures.h"
+#include "test_support.h"
 #include "window_driver.h"
 
 Q_DECLARE_METATYPE(vessa::BirthInfoMode)
@@ -99,8 +101,8 @@ class ReadingsTest : public QObject {
   void birthInfoFamilyWritesItsReading();
   void birthInfoLeavesTheViewAtTheEndOfItsReading();
   void boneWeightAsTheFirstCommandReadsThePanelAsItIs();
-  void damagedInstallEndsOrThinsTheReadingSilently_data();
-  void damagedInstallEndsOrThinsTheReadingSilently();
+  void damagedInstallEndsOrThinsTheReadingWithoutABox_data();
+  void damagedInstallEndsOrThinsTheReadingWithoutABox();
   void nameReadingFillsThePaneFromItsFirstLine_data();
   void nameReadingFillsThePaneFromItsFirstLine();
   void threeTalentReadsTheNamesOfTheLastRequest_data();
@@ -262,29 +264,35 @@ void ReadingsTest::boneWeightAsTheFirstCommandReadsThePanelAsItIs() {
   QVERIFY(second[heading + 1] != first[heading + 1]);
 }
 
-void ReadingsTest::damagedInstallEndsOrThinsTheReadingSilently_data() {
+void ReadingsTest::damagedInstallEndsOrThinsTheReadingWithoutABox_data() {
   QTest::addColumn<QString>("omit");
   QTest::addColumn<QStringList>("tail");     // the last lines of the reading
   QTest::addColumn<QString>("presentLine");  // a line the reading must hold
   QTest::addColumn<int>("lineCount");
+  // The status bar's line: a stopped reading says nothing there, a thinned one
+  // names the file and what is missing.
+  QTest::addColumn<QString>("statusLine");
   QTest::newRow("no shensha: ends after the spirit-star heading")
       << "shensha" << QStringList{"四柱神煞：", ""}
-      << "始于：1980   1988   1998   2008   2018   2028   2038   2048   2058   2068" << 37;
+      << "始于：1980   1988   1998   2008   2018   2028   2038   2048   2058   2068" << 37
+      << QString();
   // 1980-1-1 子 0 has luck start 8, so 98 annual-month rows: 69 + 4 + 98 + 4 lines
   // up to the bone-weight heading, 93 + 98 in the whole reading.
   QTest::newRow("no dream.dll: ends at the bone weight")
       << "dream.dll" << QStringList{"袁天罡称骨算命："}
       << "八字五行个数：金:占1个 0.125, 木:占0个 0, 水:占4个 0.5, 火:占1个 0.125, 土:占2个 0.25."
-      << 175;
+      << 175 << QString();
   QTest::newRow("no Tgcode.dll: empty pieces, the reading goes on")
-      << "Tgcode.dll" << QStringList{} << "胎元：丁卯()" << 191;
+      << "Tgcode.dll" << QStringList{} << "胎元：丁卯()" << 191
+      << "数据文件 Tgcode.dll 无法读取：纳音、十神、五行、四季用神、调候用神缺失";
 }
 
-void ReadingsTest::damagedInstallEndsOrThinsTheReadingSilently() {
+void ReadingsTest::damagedInstallEndsOrThinsTheReadingWithoutABox() {
   QFETCH(QString, omit);
   QFETCH(QStringList, tail);
   QFETCH(QString, presentLine);
   QFETCH(int, lineCount);
+  QFETCH(QString, statusLine);
   QTemporaryDir install;
   QVERIFY(install.isValid());
   test::CopyInstall(install.path().toStdString(), omit.toStdString());
@@ -305,6 +313,7 @@ void ReadingsTest::damagedInstallEndsOrThinsTheReadingSilently() {
   QCOMPARE(lines.mid(lines.size() - tail.size()), tail);
   QCOMPARE(lines.size(), lineCount);
   QVERIFY(test::ShowsFirstLine(*pane));
+  QCOMPARE(w.statusBar()->currentMessage(), statusLine);
 
   // Scrolled down and asked again: still shown from the first line, silently.
   test::ScrollToEnd(*pane);

@@ -26,6 +26,7 @@
 #include "gui/shell/print_seam.h"
 #include "gui/shell/url_seam.h"
 #include "gui_test_support.h"
+#include "test_support.h"
 #include "window_driver.h"
 
 namespace vessa {

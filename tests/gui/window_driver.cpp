@@ -54,13 +54,4 @@ bool ShowsLastLine(const QPlainTextEdit& pane) {
   return pane.viewport()->rect().contains(pane.cursorRect(end));
 }
 
-void CopyInstall(const fs::path& folder, std::string_view omit) {
-  const fs::path installed = QCoreApplication::applicationDirPath().toStdString();
-  for (std::string_view entry :
-       {"dream.dll", "MorFile.dll", "MorBirth.dll", "Tgcode.dll", "shensha"}) {
-    if (entry == omit) continue;
-    fs::copy(installed / entry, folder / entry, fs::copy_options::recursive);
-  }
-}
-
 }  // namespace vessa::test

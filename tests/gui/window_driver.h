@@ -45,10 +45,6 @@ bool ShowsFirstLine(const QPlainTextEdit& pane);
 // The last line lies inside the viewport.
 bool ShowsLastLine(const QPlainTextEdit& pane);
 
-// Copies the installed databases and the rule folder "shensha" from beside the
-// test executable into folder, leaving out the entry named omit.
-void CopyInstall(const std::filesystem::path& folder, std::string_view omit = {});
-
 }  // namespace vessa::test
 
 Q_DECLARE_METATYPE(vessa::test::Via)

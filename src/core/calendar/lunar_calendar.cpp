@@ -69,7 +69,8 @@ LunarDate SolarToLunar(Date date) {
 LunarDate SolarToLunar(DateTime moment) { return SolarToLunar(DateOf(moment)); }
 
 bool IsValidLunarDate(const LunarDate& d) {
-  if (d.year > 2099 || d.year < 1901 || d.month > 12 || d.day > 30) return false;
+  if (d.year > 2099 || d.year < 1901 || d.month < 1 || d.month > 12 || d.day < 1 || d.day > 30)
+    return false;
   if (d.leap) return LunarLeapMonth(d.year) == d.month && LunarLeapDays(d.year) >= d.day;
   return LunarMonthDays(d.year, d.month) >= d.day;
 }

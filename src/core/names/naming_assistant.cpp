@@ -108,13 +108,20 @@ std::string ThreeTalentText(const data::Query& query, const data::ContentStore& 
   return StoredThreeTalentReading(query, store, key).value_or(std::string(kNoReading));
 }
 
-std::vector<std::string> NameTestLines(const data::Query& query, const data::ContentStore& store,
-                                       std::string_view surname, std::string_view givenName) {
+std::optional<NameTestStart> BeginNameTest(const data::Query& query, const data::ContentStore& store,
+                                           std::string_view surname, std::string_view givenName) {
   const std::string s = text::Trim(surname), g = text::Trim(givenName);
-  if (s.empty() || g.empty()) return {};
-  const FiveGrids grids = GridsOf(store, s, g);
+  if (s.empty() || g.empty()) return std::nullopt;
+  NameTestStart start{s + g, GridsOf(store, s, g), {}};
+  const FiveGrids& grids = start.grids;
   const std::string K = ThreeTalentKey(grids.heaven, grids.person, grids.earth);
   const std::string talent = ThreeTalentText(query, store, K);
+  start.lines = {start.name + ",您的三才为" + K, "", "", "    " + talent};
+  return start;
+}
+
+std::vector<std::string> NameTestReadings(const data::ContentStore& store,
+                                          const NameTestStart& start) {
   auto reading = [&](int n) {
     auto row =
         store.First(DatabaseFile::MorFile,
@@ -122,14 +129,11 @@ std::vector<std::string> NameTestLines(const data::Query& query, const data::Con
                     FailurePolicy::Cancel);
     return row ? Unscrambled(store, row->Text(std::size_t{0})) : std::string(kNoReading);
   };
+  const FiveGrids& grids = start.grids;
   const std::string T = reading(grids.heaven), D = reading(grids.earth), R = reading(grids.person),
                     Z = reading(grids.total), W = reading(grids.outer);
   auto num = [](int n) { return std::to_string(n); };
-  return {s + g + ",您的三才为" + K,
-          "",
-          "",
-          "    " + talent,
-          "",
+  return {"",
           "天格: " + num(grids.heaven),
           "地格: " + num(grids.earth),
           "人格: " + num(grids.person),
@@ -151,6 +155,15 @@ std::vector<std::string> NameTestLines(const data::Query& query, const data::Con
           "",
           "外格" + num(grids.outer) + "分析:",
           "    " + W};
+}
+
+std::vector<std::string> NameTestLines(const data::Query& query, const data::ContentStore& store,
+                                       std::string_view surname, std::string_view givenName) {
+  std::optional<NameTestStart> start = BeginNameTest(query, store, surname, givenName);
+  if (!start) return {};
+  std::vector<std::string> lines = std::move(start->lines);
+  for (std::string& line : NameTestReadings(store, *start)) lines.push_back(std::move(line));
+  return lines;
 }
 
 }  // namespace vessa

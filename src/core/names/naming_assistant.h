@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/data/content_store.h"
+#include "core/names/five_grids.h"
 
 // The naming assistant: stroke counts for a new given name that fit a surname,
 // the characters of those counts, and the test of a chosen name.
@@ -62,8 +63,22 @@ std::optional<std::string> StoredThreeTalentReading(const data::Query& query,
 std::string ThreeTalentText(const data::Query& query, const data::ContentStore& store,
                             std::string_view key);
 
-// The result lines of testing a given name with a surname; none when either is
-// empty. query runs the three-talent reading.
+// Testing a given name with a surname runs in two steps, so that a front end can
+// show the first lines before the grid readings are looked up: a failing lookup
+// of the second step then leaves those lines in place.
+struct NameTestStart {
+  std::string name;  // surname and given name, trimmed
+  FiveGrids grids;
+  std::vector<std::string> lines;  // the name and its three talents
+};
+// The stroke and three-talent lookups; nullopt when either name is empty. query
+// runs the three-talent reading.
+std::optional<NameTestStart> BeginNameTest(const data::Query& query, const data::ContentStore& store,
+                                           std::string_view surname, std::string_view givenName);
+// The five grids and their readings (the namefx lookups).
+std::vector<std::string> NameTestReadings(const data::ContentStore& store,
+                                          const NameTestStart& start);
+// Both steps' lines; none when either name is empty.
 std::vector<std::string> NameTestLines(const data::Query& query, const data::ContentStore& store,
                                        std::string_view surname, std::string_view givenName);
 

@@ -140,8 +140,18 @@ ReadingOutcome RunReading(const Reading& reading, ReadingInput input, const Read
   env.store.Failures().Clear();
   try {
     if (input == ReadingInput::PanelNames) {
+      // The names the window's input step would have stored; empty ones are its
+      // messages.
       target.birth.surname = text::Trim(panel.surname);
       target.birth.givenName = text::Trim(panel.givenName);
+      const char* message = target.birth.surname.empty()     ? "姓不能为空!"
+                            : target.birth.givenName.empty() ? "名不能为空!"
+                                                             : nullptr;
+      if (message != nullptr) {
+        outcome.kind = OutcomeKind::InputMessage;
+        outcome.message = message;
+        return outcome;
+      }
     } else if (input != ReadingInput::None) {
       const InputCheck check = ReadBirthInput(panel, KindOf(input), target.birth);
       if (!check.ok()) {

@@ -156,12 +156,16 @@ void TFrmChangeName::OnPick() {
 void TFrmChangeName::OnTest() {
   const std::string surname = text::Trim(surnameEdit_->text().toStdString());
   const std::string given = text::Trim(givenEdit_->text().toStdString());
-  if (surname.empty() || given.empty()) return;
-  const auto lines = NameTestLines(adoData_, store_, surname, given);
-  testResult_->clear();
+  const std::optional<NameTestStart> start = BeginNameTest(adoData_, store_, surname, given);
+  if (!start) return;
+  // The first lines stand before the grid readings are looked up: a failing
+  // lookup stops the test but leaves them, not the previous test's result.
   QStringList texts;
-  for (const auto& line : lines) texts << ToQString(line);
+  for (const auto& line : start->lines) texts << ToQString(line);
   testResult_->setPlainText(texts.join(QLatin1Char('\n')));
+  texts.clear();
+  for (const auto& line : NameTestReadings(store_, *start)) texts << ToQString(line);
+  testResult_->appendPlainText(texts.join(QLatin1Char('\n')));
 }
 
 }  // namespace vessa

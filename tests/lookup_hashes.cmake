@@ -1,0 +1,26 @@
+# The lookup files beside the program (the four databases and the rule files)
+# are read-only to every test: their SHA-256 sums are recorded before the suite
+# and compared after it.
+#   cmake -DMODE=record|check -DDIR=<bin folder> -DSTATE=<sum file> -P lookup_hashes.cmake
+file(GLOB files RELATIVE ${DIR} ${DIR}/*.dll ${DIR}/shensha/*)
+list(SORT files)
+set(sums "")
+foreach(f ${files})
+  file(SHA256 ${DIR}/${f} sum)
+  string(APPEND sums "${sum}  ${f}\n")
+endforeach()
+
+if(MODE STREQUAL "record")
+  if(NOT files)
+    message(FATAL_ERROR "no lookup files in ${DIR}")
+  endif()
+  file(WRITE ${STATE} "${sums}")
+elseif(MODE STREQUAL "check")
+  file(READ ${STATE} before)
+  if(NOT before STREQUAL sums)
+    message(FATAL_ERROR "the lookup files changed during the tests:\nbefore:\n${before}after:\n${sums}")
+  endif()
+  message(STATUS "${DIR}: the lookup files are as they were before the tests")
+else()
+  message(FATAL_ERROR "MODE is record or check")
+endif()
