@@ -14,7 +14,7 @@ if(NOT rc EQUAL 0 OR NOT out MATCHES "八字：癸亥   乙丑   戊辰   戊午
   message(FATAL_ERROR "the installed vessa-cli did not read: ${rc}\n${err}\n${out}")
 endif()
 foreach(f lib/vessa/dream.dll lib/vessa/MorFile.dll lib/vessa/MorBirth.dll lib/vessa/Tgcode.dll
-          lib/vessa/shensha/niangan.txt)
+          lib/vessa/shensha/niangan.txt lib/vessa/help/index.html)
   if(NOT EXISTS "${ROOT}/opt/vessa/${f}")
     message(FATAL_ERROR "not installed: ${f}")
   endif()

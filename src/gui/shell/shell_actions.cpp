@@ -121,7 +121,10 @@ void TFrmmain::OnOpenRecord() {
   for (const QString& line : loaded->lines) lines.push_back(line.toStdString());
   report_.Assign(std::move(lines));
   savedFile_.clear();
-  RefreshResultPane();  // the pane's visibility is not changed
+  // Shown, even before the first reading: a record opened into a hidden pane
+  // would look as if nothing had happened.
+  ShowReport();
+  ScrollResultToTop();
 }
 
 void TFrmmain::OnSave(bool askName) {
