@@ -1,17 +1,27 @@
 # Fails the build when a file includes across the layers the wrong way:
 # core/ includes nothing of gui/ or cli/ and no Qt header; gui/ and cli/ never
-# include each other. Run as a script: cmake -DSRC=<src folder> -DSTAMP=<file> -P.
-set(banned_core "gui/" "cli/" "<Q")
-set(banned_cli "gui/" "<Q")
-set(banned_gui "cli/")
+# include each other. Inside gui/, the tool windows never include shell/ (the
+# main window above them), and kit/ (what they share) includes only itself.
+# Run as a script: cmake -DSRC=<src folder> -DSTAMP=<file> -P.
 set(failures "")
-foreach(layer core cli gui)
-  set(banned ${banned_${layer}})
-  file(GLOB_RECURSE files "${SRC}/${layer}/*.h" "${SRC}/${layer}/*.cpp")
+
+# check(<folder under SRC> <banned include prefixes> [ALLOW <allowed prefixes>])
+function(check folder)
+  cmake_parse_arguments(arg "" "" "BANNED;ALLOW" ${ARGN})
+  file(GLOB_RECURSE files "${SRC}/${folder}/*.h" "${SRC}/${folder}/*.cpp")
   foreach(f ${files})
     file(STRINGS "${f}" lines REGEX "^[ \t]*#[ \t]*include")
     foreach(line ${lines})
-      foreach(b ${banned})
+      set(allowed FALSE)
+      foreach(a ${arg_ALLOW})
+        if(line MATCHES "#[ \t]*include[ \t]*[\"<]${a}")
+          set(allowed TRUE)
+        endif()
+      endforeach()
+      if(allowed)
+        continue()
+      endif()
+      foreach(b ${arg_BANNED})
         if(b STREQUAL "<Q")
           set(pattern "#[ \t]*include[ \t]*<Q")
         else()
@@ -24,9 +34,25 @@ foreach(layer core cli gui)
       endforeach()
     endforeach()
   endforeach()
+  set(failures ${failures} PARENT_SCOPE)
+endfunction()
+
+check(core BANNED "gui/" "cli/" "<Q")
+check(cli BANNED "gui/" "<Q")
+check(gui BANNED "cli/")
+check(gui/kit BANNED "gui/" ALLOW "gui/kit/")
+file(GLOB gui_folders LIST_DIRECTORIES true "${SRC}/gui/*")
+foreach(folder ${gui_folders})
+  get_filename_component(name ${folder} NAME)
+  if(IS_DIRECTORY ${folder} AND NOT name STREQUAL "shell" AND NOT name STREQUAL "kit")
+    check(gui/${name} BANNED "gui/shell/")
+  endif()
 endforeach()
+
 if(failures)
   list(JOIN failures "\n  " text)
-  message(FATAL_ERROR "Include across the layers (core/ may not include gui/, cli/ or Qt; gui/ and cli/ not each other):\n  ${text}")
+  message(FATAL_ERROR "Include across the layers (core/ may not include gui/, cli/ or Qt; gui/ and "
+                      "cli/ not each other; a tool window not gui/shell/; gui/kit/ no other window "
+                      "folder):\n  ${text}")
 endif()
 file(WRITE "${STAMP}" "layers checked\n")

@@ -2,19 +2,13 @@
 
 #include <algorithm>
 
-#include "test_support.h"
+#include "cli_run.h"
 
 // vessa-cli month: the perpetual calendar's grid of a month.
 namespace vessa {
 namespace {
 
-std::string Cli(const std::string& args, int& status, bool with_stderr = false) {
-  std::string out;
-  status = test::RunCommand((test::BinDir() / "vessa-cli").string() + " " + args +
-                                (with_stderr ? " 2>&1" : " 2>/dev/null"),
-                            out);
-  return out;
-}
+using test::Cli;
 
 TEST(CliMonth, GridAsText) {
   int status = -1;

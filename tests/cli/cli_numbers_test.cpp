@@ -21,12 +21,7 @@ namespace {
 using test::Cli;
 using test::CliRun;
 
-int ThisYear() {
-  std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  return local.tm_year + 1900;
-}
+using test::ThisYear;
 
 std::string CoreLines(std::string_view id, const Panel& panel) {
   data::ContentStore store(test::BinDir());

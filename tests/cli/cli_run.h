@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ctime>
 #include <filesystem>
 #include <string>
 
@@ -33,6 +34,24 @@ inline CliRun Cli(const std::filesystem::path& folder, const std::string& args,
   return r;
 }
 inline CliRun Cli(const std::string& args) { return Cli(BinDir(), args); }
+
+// What vessa-cli printed on stdout (stderr too with withStderr); status gets the
+// exit status.
+inline std::string Cli(const std::string& args, int& status, bool withStderr = false) {
+  std::string out;
+  status = RunCommand((BinDir() / "vessa-cli").string() + " " + args +
+                          (withStderr ? " 2>&1" : " 2>/dev/null"),
+                      out);
+  return out;
+}
+
+// The year of the system clock, as the readings take it for ages.
+inline int ThisYear() {
+  std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return local.tm_year + 1900;
+}
 
 // A copy of the installed program in folder: vessa-cli, the four databases and
 // the rule files (all but omit), so that a test may damage any of them.

@@ -3,18 +3,12 @@
 #include <algorithm>
 
 #include "core/text/gbk.h"
-#include "test_support.h"
+#include "cli_run.h"
 
 namespace vessa {
 namespace {
 
-std::string Cli(const std::string& args, int& status, bool with_stderr = false) {
-  std::string out;
-  status = test::RunCommand((test::BinDir() / "vessa-cli").string() + " " + args +
-                                (with_stderr ? " 2>&1" : " 2>/dev/null"),
-                            out);
-  return out;
-}
+using test::Cli;
 
 TEST(CliCalendar, LunarLine) {
   int status = -1;

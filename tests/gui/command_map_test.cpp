@@ -22,10 +22,10 @@
 #include <optional>
 
 #include "gui/shell/command_table.h"
-#include "gui/shell/file_seam.h"
+#include "gui/kit/file_seam.h"
 #include "gui/shell/main_window.h"
-#include "gui/shell/print_seam.h"
-#include "gui/shell/url_seam.h"
+#include "gui/kit/print_seam.h"
+#include "gui/kit/url_seam.h"
 #include "gui_test_support.h"
 #include "window_driver.h"
 

@@ -3,7 +3,7 @@
 #include <functional>
 #include <stdexcept>
 
-#include "gui/shell/command_runner.h"
+#include "gui/kit/command_runner.h"
 #include "core/text/errors.h"
 #include "gui_test_support.h"
 

@@ -1,6 +1,7 @@
 #include "gui_test_support.h"
 
 #include <QAction>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -78,5 +79,15 @@ bool RegisterSuite(const char* name, SuiteRunner run) {
 }
 
 const std::map<std::string, SuiteRunner>& Suites() { return SuiteMap(); }
+
+QByteArray Bytes(const QString& file) {
+  QFile f(file);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool Write(const QString& file, const QByteArray& bytes) {
+  QFile f(file);
+  return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
 
 }  // namespace vessa::test

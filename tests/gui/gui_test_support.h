@@ -1,12 +1,13 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <map>
 #include <string>
 #include <vector>
 
-#include "gui/shell/message_seam.h"
+#include "gui/kit/message_seam.h"
 
 class QAction;
 class QObject;
@@ -47,6 +48,10 @@ class MessageRecorder {
 std::vector<QAction*> MenuItems(QWidget& window, const QString& caption);
 // Every push button of the window whose text is exactly caption.
 std::vector<QWidget*> Buttons(QWidget& window, const QString& caption);
+
+// A file's bytes (empty when it cannot be read), and writing them (false on failure).
+QByteArray Bytes(const QString& file);
+bool Write(const QString& file, const QByteArray& bytes);
 
 // The tests' single description of a menu, read from the window: one text per
 // entry, "-" for a separator and ">" + title for a submenu.

@@ -12,7 +12,7 @@
 #include "core/text/date_text.h"
 #include "gui/almanac/huangdao_window.h"
 #include "gui/shell/main_window.h"
-#include "gui/shell/qt_text.h"
+#include "gui/kit/qt_text.h"
 #include "gui_test_support.h"
 #include "test_support.h"
 #include "window_driver.h"

@@ -25,7 +25,7 @@
 #include "core/text/errors.h"
 #include "core/text/gbk.h"
 #include "gui/shell/main_window.h"
-#include "gui/shell/result_font.h"
+#include "gui/kit/result_font.h"
 #include "gui_test_support.h"
 
 namespace vessa {

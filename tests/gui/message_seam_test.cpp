@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "gui/shell/message_seam.h"
+#include "gui/kit/message_seam.h"
 #include "gui_test_support.h"
 
 namespace vessa {

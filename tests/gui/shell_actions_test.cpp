@@ -21,10 +21,10 @@
 #include "core/text/errors.h"
 #include "core/text/gbk.h"
 #include "gui/articles/article_window.h"
-#include "gui/shell/file_seam.h"
+#include "gui/kit/file_seam.h"
 #include "gui/shell/main_window.h"
-#include "gui/shell/print_seam.h"
-#include "gui/shell/url_seam.h"
+#include "gui/kit/print_seam.h"
+#include "gui/kit/url_seam.h"
 #include "gui_test_support.h"
 #include "test_support.h"
 #include "window_driver.h"
@@ -37,16 +37,8 @@ using test::Via;
 
 namespace {
 
-QByteArray Bytes(const QString& file) {
-  QFile f(file);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void Write(const QString& file, const QByteArray& bytes) {
-  QFile f(file);
-  f.open(QIODevice::WriteOnly);
-  f.write(bytes);
-}
+using test::Bytes;
+using test::Write;
 
 // Answers the file dialogs in order, recording the questions.
 struct FileAnswers {

@@ -8,24 +8,16 @@
 #include <unistd.h>
 
 #include "core/text/gbk.h"
-#include "gui/shell/print_seam.h"
-#include "gui/shell/text_files.h"
+#include "gui/kit/print_seam.h"
+#include "gui/kit/text_files.h"
 #include "gui_test_support.h"
 
 namespace vessa {
 
 namespace {
 
-QByteArray Bytes(const QString& file) {
-  QFile f(file);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void Write(const QString& file, const QByteArray& bytes) {
-  QFile f(file);
-  QVERIFY(f.open(QIODevice::WriteOnly));
-  f.write(bytes);
-}
+using test::Bytes;
+using test::Write;
 
 }  // namespace
 

@@ -18,9 +18,9 @@
 #include "core/almanac/huangdao_lookup.h"
 #include "core/text/date_text.h"
 #include "core/text/text.h"
-#include "gui/shell/command_runner.h"
-#include "gui/shell/message_seam.h"
-#include "gui/shell/qt_text.h"
+#include "gui/kit/command_runner.h"
+#include "gui/kit/message_seam.h"
+#include "gui/kit/qt_text.h"
 
 namespace vessa {
 

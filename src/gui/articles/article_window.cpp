@@ -6,8 +6,8 @@
 #include <QVBoxLayout>
 
 #include "core/articles/article_library.h"
-#include "gui/shell/qt_text.h"
-#include "gui/shell/result_font.h"
+#include "gui/kit/qt_text.h"
+#include "gui/kit/result_font.h"
 
 namespace vessa {
 

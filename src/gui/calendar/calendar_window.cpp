@@ -14,9 +14,9 @@
 
 #include "core/calendar/calendar_tables.h"
 #include "gui/calendar/calendar_spinner.h"
-#include "gui/shell/command_runner.h"
-#include "gui/shell/qt_text.h"
-#include "gui/shell/result_font.h"
+#include "gui/kit/command_runner.h"
+#include "gui/kit/qt_text.h"
+#include "gui/kit/result_font.h"
 
 namespace vessa {
 

@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 
 #include "core/divination/fingerprint.h"
-#include "gui/shell/command_runner.h"
-#include "gui/shell/qt_text.h"
+#include "gui/kit/command_runner.h"
+#include "gui/kit/qt_text.h"
 
 namespace vessa {
 

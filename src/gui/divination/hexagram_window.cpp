@@ -14,12 +14,12 @@
 
 #include "core/text/text.h"
 #include "gui/divination/coin_face.h"
-#include "gui/shell/command_runner.h"
-#include "gui/shell/file_seam.h"
-#include "gui/shell/message_seam.h"
-#include "gui/shell/print_seam.h"
-#include "gui/shell/qt_text.h"
-#include "gui/shell/text_files.h"
+#include "gui/kit/command_runner.h"
+#include "gui/kit/file_seam.h"
+#include "gui/kit/message_seam.h"
+#include "gui/kit/print_seam.h"
+#include "gui/kit/qt_text.h"
+#include "gui/kit/text_files.h"
 
 namespace vessa {
 namespace {

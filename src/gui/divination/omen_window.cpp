@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "core/divination/omens.h"
-#include "gui/shell/qt_text.h"
+#include "gui/kit/qt_text.h"
 
 namespace vessa {
 

@@ -10,7 +10,7 @@
 
 #include "core/divination/zhuge.h"
 #include "core/text/gbk.h"
-#include "gui/shell/qt_text.h"
+#include "gui/kit/qt_text.h"
 
 namespace vessa {
 namespace {

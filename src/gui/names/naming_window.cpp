@@ -12,9 +12,9 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "gui/shell/command_runner.h"
-#include "gui/shell/gbk_length_validator.h"
-#include "gui/shell/qt_text.h"
+#include "gui/kit/command_runner.h"
+#include "gui/kit/gbk_length_validator.h"
+#include "gui/kit/qt_text.h"
 #include "core/text/text.h"
 
 namespace vessa {

@@ -5,7 +5,7 @@
 
 #include "core/numbers/nickname.h"
 #include "core/text/gbk.h"
-#include "gui/shell/qt_text.h"
+#include "gui/kit/qt_text.h"
 
 namespace vessa {
 

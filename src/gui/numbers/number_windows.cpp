@@ -5,7 +5,7 @@
 #include <QPalette>
 
 #include "core/numbers/phone_test.h"
-#include "gui/shell/qt_text.h"
+#include "gui/kit/qt_text.h"
 
 namespace vessa {
 

@@ -15,9 +15,9 @@
 
 #include "core/text/gbk.h"
 #include "core/text/text.h"
-#include "gui/shell/command_runner.h"
-#include "gui/shell/message_seam.h"
-#include "gui/shell/qt_text.h"
+#include "gui/kit/command_runner.h"
+#include "gui/kit/message_seam.h"
+#include "gui/kit/qt_text.h"
 
 namespace vessa {
 
@@ -57,14 +57,11 @@ class DigitKeyFilter : public QObject {
 
 }  // namespace
 
-TestEditValidator::TestEditValidator(std::size_t maxBytes, QObject* parent)
-    : QValidator(parent), maxBytes_(maxBytes) {}
-
-QValidator::State TestEditValidator::validate(QString& input, int&) const {
-  const std::string upper = UpperCaseLetters(input.toStdString());
-  if (gbk::ByteLength(upper) > maxBytes_) return Invalid;
-  input = ToQString(upper);
-  return Acceptable;
+QValidator::State TestEditValidator::validate(QString& input, int& pos) const {
+  QString upper = ToQString(UpperCaseLetters(input.toStdString()));
+  const State state = GbkLengthValidator::validate(upper, pos);
+  if (state == Acceptable) input = upper;
+  return state;
 }
 
 TestWindow::TestWindow(const char* className, const QString& caption, QWidget* parent)

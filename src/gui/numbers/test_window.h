@@ -2,12 +2,12 @@
 
 #include <QDialog>
 #include <QString>
-#include <QValidator>
 
 #include <cstddef>
 #include <vector>
 
 #include "core/numbers/number_text.h"
+#include "gui/kit/gbk_length_validator.h"
 
 class QGridLayout;
 class QLabel;
@@ -22,15 +22,12 @@ namespace vessa {
 
 // Letters upper-case (as the edit shows them) and at most maxBytes GBK bytes;
 // a longer text is refused.
-class TestEditValidator : public QValidator {
+class TestEditValidator : public GbkLengthValidator {
   Q_OBJECT
 
  public:
-  TestEditValidator(std::size_t maxBytes, QObject* parent);
+  using GbkLengthValidator::GbkLengthValidator;
   State validate(QString& input, int& pos) const override;
-
- private:
-  std::size_t maxBytes_;
 };
 
 // A modal tool window that deletes itself when closed.

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "gui/shell/command_runner.h"
+#include "gui/kit/command_runner.h"
 
 namespace vessa {
 

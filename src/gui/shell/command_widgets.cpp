@@ -9,7 +9,7 @@
 
 #include "gui/shell/command_map.h"
 #include "gui/shell/command_table.h"
-#include "gui/shell/qt_text.h"
+#include "gui/kit/qt_text.h"
 
 namespace vessa {
 namespace {

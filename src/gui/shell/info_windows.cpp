@@ -14,7 +14,7 @@
 
 #include "core/articles/birth_sex_table.h"
 #include "gui/shell/almanac_banner.h"
-#include "gui/shell/qt_text.h"
+#include "gui/kit/qt_text.h"
 
 namespace vessa {
 namespace {

@@ -10,8 +10,8 @@
 
 #include "gui/shell/almanac_banner.h"
 #include "gui/shell/command_table.h"
-#include "gui/shell/gbk_length_validator.h"
-#include "gui/shell/qt_text.h"
+#include "gui/kit/gbk_length_validator.h"
+#include "gui/kit/qt_text.h"
 
 namespace vessa {
 namespace {

@@ -32,13 +32,13 @@
 #include "gui/names/naming_window.h"
 #include "gui/numbers/nickname_window.h"
 #include "gui/numbers/number_windows.h"
-#include "gui/shell/command_runner.h"
+#include "gui/kit/command_runner.h"
 #include "gui/shell/command_table.h"
 #include "gui/shell/command_widgets.h"
 #include "gui/shell/input_panel.h"
-#include "gui/shell/message_seam.h"
-#include "gui/shell/qt_text.h"
-#include "gui/shell/result_font.h"
+#include "gui/kit/message_seam.h"
+#include "gui/kit/qt_text.h"
+#include "gui/kit/result_font.h"
 
 namespace vessa {
 namespace {

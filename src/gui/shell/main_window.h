@@ -13,7 +13,7 @@
 #include "core/input/birth_input.h"
 #include "core/reports/reading.h"
 #include "core/reports/report_buffer.h"
-#include "gui/shell/file_seam.h"
+#include "gui/kit/file_seam.h"
 #include "core/text/date_text.h"
 #include "gui/shell/command_map.h"
 

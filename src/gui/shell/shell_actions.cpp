@@ -10,16 +10,16 @@
 #include <QUrlQuery>
 
 #include "gui/articles/article_window.h"
-#include "gui/shell/file_seam.h"
+#include "gui/kit/file_seam.h"
 #include "gui/shell/info_windows.h"
 #include "gui/shell/input_panel.h"
 #include "gui/shell/main_window.h"
-#include "gui/shell/message_seam.h"
-#include "gui/shell/print_seam.h"
-#include "gui/shell/qt_text.h"
-#include "gui/shell/result_font.h"
-#include "gui/shell/text_files.h"
-#include "gui/shell/url_seam.h"
+#include "gui/kit/message_seam.h"
+#include "gui/kit/print_seam.h"
+#include "gui/kit/qt_text.h"
+#include "gui/kit/result_font.h"
+#include "gui/kit/text_files.h"
+#include "gui/kit/url_seam.h"
 
 namespace vessa {
 namespace {

@@ -1,4 +1,4 @@
-#include "gui/shell/file_seam.h"
+#include "gui/kit/file_seam.h"
 
 #include <QComboBox>
 #include <QFileDialog>

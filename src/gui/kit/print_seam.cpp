@@ -1,4 +1,4 @@
-#include "gui/shell/print_seam.h"
+#include "gui/kit/print_seam.h"
 
 #include <QFontMetrics>
 #include <QPageSetupDialog>

@@ -1,4 +1,4 @@
-#include "gui/shell/message_seam.h"
+#include "gui/kit/message_seam.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "gui/shell/command_runner.h"
+#include "gui/kit/command_runner.h"
 
 #include <QString>
 
@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "gui/shell/message_seam.h"
+#include "gui/kit/message_seam.h"
 #include "core/text/errors.h"
 
 namespace vessa {

@@ -1,4 +1,4 @@
-#include "gui/shell/text_files.h"
+#include "gui/kit/text_files.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -8,7 +8,7 @@
 
 #include "core/text/gbk.h"
 #include "core/text/text.h"
-#include "gui/shell/qt_text.h"
+#include "gui/kit/qt_text.h"
 
 namespace vessa {
 

@@ -1,4 +1,4 @@
-#include "gui/shell/url_seam.h"
+#include "gui/kit/url_seam.h"
 
 #include <QDesktopServices>
 

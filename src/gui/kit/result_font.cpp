@@ -1,4 +1,4 @@
-#include "gui/shell/result_font.h"
+#include "gui/kit/result_font.h"
 
 #include <QFontDatabase>
 

@@ -1,4 +1,4 @@
-#include "gui/shell/gbk_length_validator.h"
+#include "gui/kit/gbk_length_validator.h"
 
 #include "core/text/gbk.h"
 

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "gui/shell/file_seam.h"
+#include "gui/kit/file_seam.h"
 
 // Readings saved as text files and text files loaded into a pane.
 namespace vessa {
