@@ -13,6 +13,7 @@ build_dir="${BUILD_DIR:-build}"
 
 packages=(
   g++ cmake make pkg-config
+  clang clang-14 libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libsqlite3-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev

@@ -1,14 +1,15 @@
 # Fails the build when a file includes across the layers the wrong way:
 # core/ includes nothing of gui/ or cli/ and no Qt header; gui/ and cli/ never
 # include each other. Inside gui/, the tool windows never include shell/ (the
-# main window above them), and kit/ (what they share) includes only itself.
-# Run as a script: cmake -DSRC=<src folder> -DSTAMP=<file> -P.
+# main window above them), and kit/ (what they share) includes only itself. The
+# fuzz targets (tests/fuzz, FUZZ) link the core alone and keep to its rules.
+# Run as a script: cmake -DSRC=<src folder> [-DFUZZ=<dir>] -DSTAMP=<file> -P.
 set(failures "")
 
-# check(<folder under SRC> <banned include prefixes> [ALLOW <allowed prefixes>])
-function(check folder)
+# check(<folder> BANNED <include prefixes> [ALLOW <allowed prefixes>])
+function(check dir)
   cmake_parse_arguments(arg "" "" "BANNED;ALLOW" ${ARGN})
-  file(GLOB_RECURSE files "${SRC}/${folder}/*.h" "${SRC}/${folder}/*.cpp")
+  file(GLOB_RECURSE files "${dir}/*.h" "${dir}/*.cpp")
   foreach(f ${files})
     file(STRINGS "${f}" lines REGEX "^[ \t]*#[ \t]*include")
     foreach(line ${lines})
@@ -37,22 +38,25 @@ function(check folder)
   set(failures ${failures} PARENT_SCOPE)
 endfunction()
 
-check(core BANNED "gui/" "cli/" "<Q")
-check(cli BANNED "gui/" "<Q")
-check(gui BANNED "cli/")
-check(gui/kit BANNED "gui/" ALLOW "gui/kit/")
+check(${SRC}/core BANNED "gui/" "cli/" "<Q")
+check(${SRC}/cli BANNED "gui/" "<Q")
+check(${SRC}/gui BANNED "cli/")
+check(${SRC}/gui/kit BANNED "gui/" ALLOW "gui/kit/")
 file(GLOB gui_folders LIST_DIRECTORIES true "${SRC}/gui/*")
 foreach(folder ${gui_folders})
   get_filename_component(name ${folder} NAME)
   if(IS_DIRECTORY ${folder} AND NOT name STREQUAL "shell" AND NOT name STREQUAL "kit")
-    check(gui/${name} BANNED "gui/shell/")
+    check(${folder} BANNED "gui/shell/")
   endif()
 endforeach()
+if(FUZZ)
+  check(${FUZZ} BANNED "gui/" "cli/" "<Q")
+endif()
 
 if(failures)
   list(JOIN failures "\n  " text)
-  message(FATAL_ERROR "Include across the layers (core/ may not include gui/, cli/ or Qt; gui/ and "
-                      "cli/ not each other; a tool window not gui/shell/; gui/kit/ no other window "
-                      "folder):\n  ${text}")
+  message(FATAL_ERROR "Include across the layers (core/ and tests/fuzz/ may not include gui/, cli/ or "
+                      "Qt; gui/ and cli/ not each other; a tool window not gui/shell/; gui/kit/ no "
+                      "other window folder):\n  ${text}")
 endif()
 file(WRITE "${STAMP}" "layers checked\n")

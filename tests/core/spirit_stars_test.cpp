@@ -61,6 +61,32 @@ TEST(StarRuleParsing, NameFieldItemsAndValues) {
   EXPECT_EQ(r.items[0].value, "子");
 }
 
+TEST(RuleFileDecoding, LineEndsAndTheGbkVerdict) {
+  const std::string jiaZi = gbk::FromUtf8("甲:子");
+  struct Case {
+    std::string bytes;
+    std::vector<std::string> lines;
+    bool gbk;
+  };
+  const Case cases[] = {
+      {"", {}, true},
+      {"a\r\nb\rc\nd", {"a", "b", "c", "d"}, true},
+      {"a\n", {"a"}, true},  // a final break opens no line
+      {"\n", {""}, true},
+      {"\r\r\n", {"", ""}, true},
+      {"a\n\n", {"a", ""}, true},
+      {jiaZi + "\r\n" + jiaZi, {"甲:子", "甲:子"}, true},
+      // UTF-8 beyond ASCII: not GBK text, though its lines are still read as GBK.
+      {"甲:子", {gbk::ToUtf8("甲:子")}, false},
+      {"\xff\n", {"?"}, false},
+  };
+  for (const Case& c : cases) {
+    const RuleFileText text = DecodeRuleFile(c.bytes);
+    EXPECT_EQ(text.lines, c.lines) << c.bytes;
+    EXPECT_EQ(text.gbk, c.gbk) << c.bytes;
+  }
+}
+
 TEST_F(RuleFiles, YearBranchComputedStarsNeedANonEmptyFile) {
   BaziChart c = ChartOf("甲子", "甲戌", "丙寅", "丁卯");  // a 子 year
   Write("nianzhi.txt", "");

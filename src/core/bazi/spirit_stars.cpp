@@ -98,13 +98,21 @@ std::vector<std::string> ReadRuleFile(const std::filesystem::path& file, data::F
   if (in.bad()) throw SilentAbort("cannot read the rule file " + file.string());
   const std::string bytes = ss.str();
   if (bytes.empty()) return note("为空");
+  RuleFileText decoded = DecodeRuleFile(bytes);
+  if (!decoded.gbk) note("不是GBK文本");
+  return std::move(decoded.lines);
+}
+
+RuleFileText DecodeRuleFile(std::string_view bytes) {
   // UTF-8 Chinese often passes as GBK byte for byte, so a file that is valid
   // UTF-8 with anything beyond ASCII counts as UTF-8. Its lines are still read as
   // GBK, as they always were: what they match stays, and the log says the rest is lost.
-  const bool beyondAscii = std::any_of(bytes.begin(), bytes.end(),
-                                       [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-  if (!gbk::IsValidGbk(bytes) || (beyondAscii && text::IsValidUtf8(bytes))) note("不是GBK文本");
-  return SplitLines(gbk::ToUtf8(bytes));
+  const bool beyondAscii = std::any_of(
+      bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+  RuleFileText decoded;
+  decoded.gbk = gbk::IsValidGbk(bytes) && !(beyondAscii && text::IsValidUtf8(bytes));
+  decoded.lines = SplitLines(gbk::ToUtf8(bytes));
+  return decoded;
 }
 
 namespace {

@@ -36,6 +36,15 @@ StarRule ParseStarRule(std::string_view line);
 std::vector<std::string> ReadRuleFile(const std::filesystem::path& file,
                                       data::FailureLog* log = nullptr);
 
+// A rule file's bytes as the reader takes them: GBK decoded to UTF-8 and split at
+// CR, LF and CR LF, a final line break opening no empty line. gbk is false when
+// the bytes are not the GBK text the reader expects (their lines are still given).
+struct RuleFileText {
+  std::vector<std::string> lines;
+  bool gbk = true;
+};
+RuleFileText DecodeRuleFile(std::string_view bytes);
+
 // The chart characters one rule is matched against, for one target pillar.
 struct StarTarget {
   std::string_view stem, branch;  // of the target pillar

@@ -62,7 +62,8 @@ std::string ScrambleText(std::string_view plain, std::uint16_t key, int passes) 
   static constexpr char kHex[] = "0123456789ABCDEF";
   std::string out;
   out.reserve(n * 2);
-  for (unsigned char c : s) {
+  for (char byte : s) {
+    const auto c = static_cast<unsigned char>(byte);
     out.push_back(kHex[c >> 4]);
     out.push_back(kHex[c & 0xF]);
   }
