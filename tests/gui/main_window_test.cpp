@@ -141,6 +141,8 @@ class MainWindowTest : public QObject {
   void inputMessagesComeInOrder_data();
   void inputMessagesComeInOrder();
   void fieldsCheckedBeforeTheFailingOneKeepTheirValues();
+  void typedHourAndMinute_data();
+  void typedHourAndMinute();
   void datesAreConverted_data();
   void datesAreConverted();
   void constellationBoundaries_data();
@@ -375,6 +377,51 @@ void MainWindowTest::fieldsCheckedBeforeTheFailingOneKeepTheirValues() {
   QCOMPARE(b.dayText, "1");
   QCOMPARE(b.solarDateText, "1980-1-1");
   QCOMPARE(b.lunarDateText, "己未(羊年)十一月十四");
+}
+
+// The hour list and the minute list are editable: what a new user types there.
+// A whole hour 0-23 selects its item; anything else, and a minute that is not
+// 0-59, is the date check's message with nothing written.
+void MainWindowTest::typedHourAndMinute_data() {
+  QTest::addColumn<QString>("hour");
+  QTest::addColumn<QString>("minute");
+  QTest::addColumn<QString>("hourItem");  // "" for the message
+  QTest::newRow("10 is 巳, not 子") << "10" << "0" << "巳 10";
+  QTest::newRow("8") << "8" << "30" << "辰 8";
+  QTest::newRow("08 and blanks") << " 08 " << "5" << "辰 8";
+  QTest::newRow("0") << "0" << "59" << "子 0";
+  QTest::newRow("23") << "23" << "0" << "子 23";
+  QTest::newRow("an item as listed") << "午 12" << "0" << "午 12";
+  QTest::newRow("24") << "24" << "0" << "";
+  QTest::newRow("-1") << "-1" << "0" << "";
+  QTest::newRow("8.5") << "8.5" << "0" << "";
+  QTest::newRow("letters") << "午" << "0" << "";
+  QTest::newRow("minute 60") << "8" << "60" << "";
+  QTest::newRow("minute ab") << "8" << "ab" << "";
+  QTest::newRow("minute -1") << "8" << "-1" << "";
+}
+
+void MainWindowTest::typedHourAndMinute() {
+  QFETCH(QString, hour);
+  QFETCH(QString, minute);
+  QFETCH(QString, hourItem);
+  TFrmmain w;
+  test::MessageRecorder recorder;
+  Fill(w, {{"NameA", "张"}, {"NameB", "三"}, {"Shour", hour}, {"Fengzhong", minute}});
+  Click(w, kBazi);
+  if (hourItem.isEmpty()) {
+    QCOMPARE(recorder.Texts(), QStringList{QStringLiteral("请检查输入数据是否出错！")});
+    QVERIFY(w.Birth().solarDateText.empty());
+    QVERIFY(Pane(w)->isHidden());
+    return;
+  }
+  QVERIFY(recorder.Messages().empty());
+  QCOMPARE(QString::fromStdString(w.Birth().hourText), hourItem);
+  QVERIFY(!Pane(w)->isHidden());
+  // The pane's birth line prints the hour and minute as read.
+  QVERIFY(Pane(w)->toPlainText().contains(
+      hourItem.mid(2) + QStringLiteral("点") + QString::number(minute.toInt()) +
+      QStringLiteral("分")));
 }
 
 void MainWindowTest::datesAreConverted_data() {
