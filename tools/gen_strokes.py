@@ -46,7 +46,7 @@ import sys
 import time
 import unicodedata
 
-from unihan import EXIT_SKIP, UNIHAN_DIR, InputMissing, check_or_write, diff_summary, read_fields
+from unihan import EXIT_SKIP, UNIHAN_DIR, InputMissing, assignment, check_or_write, diff_summary, read_fields
 
 UNIHAN_FILES = {
     "Unihan_Variants.txt.bz2": {"kTraditionalVariant"},
@@ -250,15 +250,7 @@ def build(data):
 
 
 def self_check(rows):
-    where = {}
-    for count, chars in rows.items():
-        for ch in chars:
-            if ch in where:
-                raise AssertionError(f"{ch} appears in rows {where[ch]} and {count}")
-            where[ch] = count
-    bad = [f"{ch}: expected {want}, got {where.get(ch)}" for ch, want in KNOWN.items() if where.get(ch) != want]
-    if bad:
-        raise AssertionError("known stroke counts disagree:\n  " + "\n  ".join(bad))
+    assignment(rows, KNOWN, "stroke counts")
 
 
 def verify_radicals(directory):

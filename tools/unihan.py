@@ -36,6 +36,21 @@ def read_fields(path, fields):
     return data
 
 
+def assignment(rows, known, noun):
+    """{char: key} of a table {key: characters}; each character must stand under
+    one key only, and the known characters under their known keys."""
+    where = {}
+    for key, chars in rows.items():
+        for ch in chars:
+            if ch in where:
+                raise AssertionError(f"{ch} stands under both {where[ch]} and {key}")
+            where[ch] = key
+    bad = [f"{ch}: expected {want}, got {where.get(ch)}" for ch, want in known.items() if where.get(ch) != want]
+    if bad:
+        raise AssertionError(f"known {noun} disagree:\n  " + "\n  ".join(bad))
+    return where
+
+
 def diff_summary(old, new, header, noun):
     """What differs between two tables of lines "KEY<TAB>characters": which
     characters moved to another key, which are missing, which are extra."""

@@ -19,33 +19,15 @@
 #include "core/data/content_store.h"
 #include "core/text/date_text.h"
 #include "test_support.h"
+#include "word_sets.h"
 
 namespace vessa::almanac {
 namespace {
 
 using std::chrono::days;
 
-std::set<std::string> Words(std::string_view text) {
-  std::set<std::string> words;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    const std::size_t end = std::min(text.find(' ', start), text.size());
-    if (end > start) words.insert(std::string(text.substr(start, end - start)));
-    start = end + 1;
-  }
-  return words;
-}
-
-std::set<std::string> Words(const std::vector<std::string_view>& list) {
-  return {list.begin(), list.end()};
-}
-
-// A set of words as one text, so that a failure prints readably.
-std::string Text(const std::set<std::string>& words) {
-  std::string out;
-  for (const std::string& w : words) out += (out.empty() ? "" : " ") + w;
-  return out;
-}
+using test::Text;
+using test::Words;
 
 bool EndsWith(std::string_view text, std::string_view tail) {
   return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;

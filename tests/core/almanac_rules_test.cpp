@@ -7,6 +7,7 @@
 // for pages that print no pillars they were worked out from the solar terms of the
 // date, and the page's own Peng Zu sentences (day pillar) and day officer (month
 // branch) confirm them.
+#include "word_sets.h"
 #include "core/almanac/almanac_rules.h"
 
 #include <gtest/gtest.h>
@@ -34,27 +35,8 @@ DayFacts Facts(std::string_view year, std::string_view month, std::string_view d
   return DayFacts{P(year), P(month), P(day), lunarMonth, lunarDay, leap};
 }
 
-std::set<std::string> Words(std::string_view text) {
-  std::set<std::string> words;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    const std::size_t end = std::min(text.find(' ', start), text.size());
-    if (end > start) words.insert(std::string(text.substr(start, end - start)));
-    start = end + 1;
-  }
-  return words;
-}
-
-std::set<std::string> Words(const std::vector<std::string_view>& list) {
-  return {list.begin(), list.end()};
-}
-
-// A set of words as one text, so that a failure prints readably.
-std::string Text(const std::set<std::string>& words) {
-  std::string out;
-  for (const std::string& w : words) out += (out.empty() ? "" : " ") + w;
-  return out;
-}
+using test::Text;
+using test::Words;
 
 // ---------------------------------------------------------------------------
 // The spirits of published days. Differences noted per case:
