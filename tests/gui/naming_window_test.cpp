@@ -186,6 +186,10 @@ void NamingWindowTest::modeSwitchRebuildsTheList() {
       QVERIFY(item.startsWith(QStringLiteral("名1字:")));
       QCOMPARE(item.contains(QStringLiteral(" 名2字:")), two);
     }
+    // The empty character boxes say what fills them; a one-character name has
+    // no second character.
+    QVERIFY(First(*n)->placeholderText().contains(QStringLiteral("取名")));
+    QCOMPARE(Second(*n)->placeholderText().contains(QStringLiteral("取名")), two);
   }
   QVERIFY(f.recorder.Messages().empty());
 }

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 #include "gui/kit/command_runner.h"
@@ -20,6 +21,8 @@
 namespace vessa {
 
 namespace {
+
+const QString kPickHint = QStringLiteral("选好笔画方式，点“取名”列出合乎笔画的字");
 
 QPlainTextEdit* ReadOnlyMemo(const char* objectName, QWidget* parent) {
   auto* memo = new QPlainTextEdit(parent);
@@ -67,6 +70,8 @@ TFrmChangeName::TFrmChangeName(const data::ContentStore& store, std::string surn
 
   firstCharacters_ = ReadOnlyMemo("FirstCharacters", this);
   secondCharacters_ = ReadOnlyMemo("SecondCharacters", this);
+  // Empty until "取名": say so, rather than show two blank boxes.
+  firstCharacters_->setPlaceholderText(kPickHint);
   auto* memos = new QHBoxLayout;
   memos->addWidget(VerticalCaption("名\n第\n一\n字", this));
   memos->addWidget(firstCharacters_, 1);
@@ -135,6 +140,8 @@ void TFrmChangeName::FillProposals(bool afterSwitch) {
   proposalList_->setCurrentIndex(proposals_.empty() ? -1 : 0);
   // Say why the list is empty rather than show nothing; the line is no proposal.
   if (proposals_.empty()) proposalList_->setPlaceholderText(ToQString(kNoProposals));
+  secondCharacters_->setPlaceholderText(two ? kPickHint : QStringLiteral("一个字的名字没有第二字"));
+  secondCharacters_->viewport()->update();  // a new placeholder alone is not repainted
 }
 
 void TFrmChangeName::OnPick() {
@@ -166,6 +173,8 @@ void TFrmChangeName::OnTest() {
   texts.clear();
   for (const auto& line : NameTestReadings(store_, *start)) texts << ToQString(line);
   testResult_->appendPlainText(texts.join(QLatin1Char('\n')));
+  // Appending moved the view to the end; the test reads from its first line.
+  testResult_->moveCursor(QTextCursor::Start);
 }
 
 }  // namespace vessa
